@@ -1,0 +1,77 @@
+# Windows build (MinGW-w64 here, MSVC or MSYS2 on Windows): Tintwright.exe and
+# the GUI tests that drive it.
+enable_language(RC)
+
+set(TW_WIN32_DEFINES UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+                     _WIN32_WINNT=0x0A00)
+set(TW_WIN32_LIBS comctl32 comdlg32 gdi32 user32 shell32 advapi32 version
+                  wininet uxtheme)
+
+file(GLOB_RECURSE TW_WIN_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
+list(FILTER TW_WIN_SOURCES EXCLUDE REGEX "/app/win/main\\.cpp$")
+
+add_library(tintwright_win STATIC ${TW_WIN_SOURCES})
+target_compile_definitions(tintwright_win PUBLIC ${TW_WIN32_DEFINES})
+target_link_libraries(tintwright_win PUBLIC tintwright_core ${TW_WIN32_LIBS})
+# The resource ids are shared by the .rc and the code.
+target_include_directories(tintwright_win PUBLIC ${CMAKE_SOURCE_DIR}/res)
+set(TW_RESOURCES ${CMAKE_SOURCE_DIR}/res/tintwright.rc)
+
+if(MINGW)
+  target_compile_options(tintwright_win PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
+  # Self-contained: no MinGW runtime DLL next to the exe.
+  set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++)
+endif()
+
+add_executable(Tintwright WIN32 src/app/win/main.cpp ${TW_RESOURCES})
+target_link_libraries(Tintwright PRIVATE tintwright_win)
+if(MINGW)
+  target_link_options(Tintwright PRIVATE -municode ${TW_STATIC_LINK} -s)
+endif()
+
+# The checks of the built exe itself run natively (objdump), not under Wine;
+# only a MinGW build can pull in MinGW's runtime DLLs.
+if(MINGW)
+  add_test(NAME exe_is_self_contained
+           COMMAND sh ${CMAKE_SOURCE_DIR}/tools/check-exe.sh
+                   $<TARGET_FILE:Tintwright>)
+  set_tests_properties(exe_is_self_contained PROPERTIES TIMEOUT 60)
+endif()
+
+# GoogleTest from the sources Debian ships, built with the cross compiler.
+set(TW_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${TW_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest
+                 EXCLUDE_FROM_ALL)
+
+file(GLOB TW_GUI_TEST_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/tests/gui/*.cpp)
+add_executable(tintwright_gui_tests ${TW_GUI_TEST_SOURCES} ${TW_RESOURCES})
+target_link_libraries(tintwright_gui_tests PRIVATE tintwright_win gtest gmock)
+if(MINGW)
+  target_link_options(tintwright_gui_tests PRIVATE -municode ${TW_STATIC_LINK})
+endif()
+add_dependencies(tintwright_gui_tests Tintwright)
+# The process tests start the real exe, which must lie beside the test exe.
+set_target_properties(Tintwright tintwright_gui_tests PROPERTIES
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+# One display and one pointer: GUI tests never run in parallel.
+gtest_discover_tests(tintwright_gui_tests
+  DISCOVERY_MODE PRE_TEST
+  DISCOVERY_TIMEOUT 120
+  PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+
+file(GLOB TW_WIN_BENCH_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
+if(TW_WIN_BENCH_SOURCES)
+  add_executable(tintwright_win_bench ${TW_WIN_BENCH_SOURCES} ${TW_RESOURCES})
+  target_link_libraries(tintwright_win_bench PRIVATE tintwright_win)
+  if(MINGW)
+    target_link_options(tintwright_win_bench PRIVATE -municode ${TW_STATIC_LINK})
+  endif()
+  set_target_properties(tintwright_win_bench PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endif()

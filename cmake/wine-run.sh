@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine: CTest's emulator for the MinGW build,
+# used for test discovery as well as for every test.
+#   cmake/wine-run.sh PROGRAM.exe [ARGS...]
+# The prefix is TW_WINEPREFIX when set, else the one inside the build tree
+# that holds PROGRAM; it is created on first use. The exit status is the
+# program's exit code modulo 256 (Wine turns a nonzero code whose low byte is
+# zero into 1, so a failure never reads as success).
+set -euo pipefail
+tools=$(cd "$(dirname "${BASH_SOURCE[0]}")/../tools" && pwd)
+source "$tools/wine-env.sh"
+
+build_dir_of() { # PATH: the nearest enclosing folder with a CMakeCache.txt
+  local dir
+  dir=$(cd "$(dirname "$1")" && pwd)
+  until [[ -f $dir/CMakeCache.txt || $dir == / ]]; do dir=$(dirname "$dir"); done
+  [[ -f $dir/CMakeCache.txt ]] || { echo "wine-run: $1 is not inside a CMake build tree" >&2; exit 2; }
+  echo "$dir"
+}
+
+export WINEPREFIX=${TW_WINEPREFIX:-$(tw_test_prefix "$(build_dir_of "$1")")}
+bash "$tools/wine-prefix.sh" "$WINEPREFIX"
+[[ -n ${DISPLAY:-} ]] || echo "wine-run: DISPLAY is not set, windows cannot open (tools/test.sh starts Xvfb)" >&2
+
+# Debian's server exits as soon as the last program ends, and the next test
+# then waits for Wine's services and desktop to start again. Keep it for a
+# few seconds instead: long enough to carry over from one test to the next,
+# short enough that nothing is left behind for long.
+"$TW_WINESERVER" -p5
+exec "$TW_WINE" "$@"

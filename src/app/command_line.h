@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tw {
+
+// What the command line asks of this start. The values are final: the
+// effects of "/notray" (close exits, "/autostart" cancelled) are applied.
+struct StartupOptions {
+  bool bSingleInstance = true;  // false after "/multi"
+  bool bAllowClose = false;     // "/allowclose" or "/notray"
+  bool bAutostart = false;      // "/autostart" unless "/notray"
+  bool bNoTray = false;         // "/notray"
+  std::string cmdcolor;         // the last color-like argument, as typed
+
+  // "/multi" and "/notray" starts neither check for nor register as an
+  // instance.
+  bool RunsSingleInstanceCheck() const { return bSingleInstance && !bNoTray; }
+};
+
+// `arguments` holds every argument, the program path at index 0 included,
+// as UTF-8.
+StartupOptions ParseCommandLine(const std::vector<std::string>& arguments);
+
+// True when every character is "#", a digit or a hexadecimal letter.
+bool IsColorParam(std::string_view argument);
+
+}  // namespace tw

@@ -1,0 +1,177 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/win/settings_storage.h"
+#include "color/tcolor.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/combo_box.h"
+#include "ui/widgets/edit.h"
+#include "ui/widgets/form.h"
+#include "ui/widgets/image.h"
+#include "ui/widgets/label.h"
+#include "ui/widgets/menu.h"
+#include "ui/widgets/panel.h"
+#include "ui/widgets/scroll_bar.h"
+#include "ui/widgets/speed_button.h"
+#include "ui/widgets/timer.h"
+
+namespace tw::ui {
+
+// The main window: the whole user interface, and the owner of all state.
+class TfrmColorPick : public Form {
+ public:
+  // Loads the settings file beside the program, builds the window and its
+  // components and runs the creation steps. The window starts hidden.
+  explicit TfrmColorPick(std::filesystem::path settingsFile);
+  ~TfrmColorPick() override;
+
+  void Show();
+  void Exit1Click(MenuItem& sender);
+  void btnCloseClick(SpeedButton& sender);
+
+  // Fields the entry sets after creation.
+  bool AllowClose = false;
+  std::wstring paramcolor;
+  // True when "/allowclose" or "/notray" was given: showing the window then
+  // leaves AllowClose as it is.
+  bool startedWithAllowClose = false;
+
+  // The window's own fields.
+  int cVal = -1;
+  int rootx = 0;
+  int rooty = 0;
+  bool showtitle = true;
+  std::wstring mpalette;
+  bool mpalettechanged = false;
+  int h0 = 0, h1 = 0, h2 = 0, h3 = 0, h4 = 0, h5 = 0, h6 = 0;
+  int w0 = 0, w1 = 0, w2 = 0, w3 = 0, w4 = 0, w5 = 0, w6 = 0;
+  int l2 = 0, l5 = 0, T0 = 0;
+  float scalefactor = 1.0f;
+  std::wstring version;
+  bool UseUpperCase = true;
+  TColor lastcolor = 0;
+  int oLayout = 2;
+
+  // The components, by their design names.
+  Panel* pnlColor = nullptr;
+  Panel* pnlRGB = nullptr;
+  Label* lblRed = nullptr;
+  Label* lblGreen = nullptr;
+  Label* lblBlue = nullptr;
+  Label* lblBrightness = nullptr;
+  Edit* CurrencyEdit1 = nullptr;
+  Edit* CurrencyEdit2 = nullptr;
+  Edit* CurrencyEdit3 = nullptr;
+  ScrollBar* ScrollBarRed = nullptr;
+  ScrollBar* ScrollBarGreen = nullptr;
+  ScrollBar* ScrollBarBlue = nullptr;
+  ScrollBar* ScrollBarBrightness = nullptr;
+  Image* imgRed = nullptr;
+  Image* imgGreen = nullptr;
+  Image* imgBlue = nullptr;
+  Image* imgBrightness = nullptr;
+  Panel* pnlHSV = nullptr;
+  Label* lblHue = nullptr;
+  Label* lblSaturation = nullptr;
+  Label* lblValue = nullptr;
+  Edit* CurrencyEdit4 = nullptr;
+  Edit* CurrencyEdit5 = nullptr;
+  Edit* CurrencyEdit6 = nullptr;
+  ScrollBar* ScrollBarHue = nullptr;
+  ScrollBar* ScrollBarSaturation = nullptr;
+  ScrollBar* ScrollBarValue = nullptr;
+  Image* imgHue = nullptr;
+  Image* imgSatur = nullptr;
+  Image* imgValue = nullptr;
+  Panel* pnlButtons = nullptr;
+  Button* btnInvert = nullptr;
+  Button* btnRandom = nullptr;
+  Button* btnDialog = nullptr;
+  Button* btnUndo = nullptr;
+  Button* btnRedo = nullptr;
+  Panel* pnlCircle = nullptr;
+  Image* imgColorWheel = nullptr;
+  Panel* pnlColorCode = nullptr;
+  ComboBox* cbxDisplay = nullptr;
+  Edit* edtColor = nullptr;
+  Button* btnCopy = nullptr;
+  Button* btnSet = nullptr;
+  Panel* pnlPalette = nullptr;
+  Label* lblPalette = nullptr;
+  Label* lblPalettename = nullptr;
+  Label* lblpalettechanged = nullptr;
+  Button* btnLoadPalette = nullptr;
+  Button* btnSavePalette = nullptr;
+  std::array<Panel*, 12> mempan{};  // mempan1 … mempan12
+  Panel* pnlHTMLColor = nullptr;
+  Label* lblHTMLColor = nullptr;
+  ComboBox* cbxColors = nullptr;
+  Panel* pnlButtonsBottom = nullptr;
+  SpeedButton* btnOptions = nullptr;
+  SpeedButton* btnClose = nullptr;
+  Panel* pnlMagnifier = nullptr;
+  SpeedButton* btnGrab = nullptr;
+  ComboBox* cbxZoom = nullptr;
+  Label* lblX = nullptr;
+  Label* lblY = nullptr;
+  Label* lblXPos = nullptr;
+  Label* lblYPos = nullptr;
+  Panel* pnlMagnifierArea = nullptr;
+  Image* Image1 = nullptr;
+  Image* imgMagnifier = nullptr;
+  Timer* Timer1 = nullptr;
+  HIMAGELIST ImageList1 = nullptr;
+
+  PopupMenu* pupMain = nullptr;
+  PopupMenu* pupColorPanel = nullptr;
+  PopupMenu* pupPalette = nullptr;
+  PopupMenu* mnuClosestColor = nullptr;
+  MenuItem* UpperCaseColorCodes1 = nullptr;
+  MenuItem* StayinSystemTray1 = nullptr;
+  MenuItem* Exit1 = nullptr;
+
+  SettingsStorage& Settings() { return settings_; }
+
+ protected:
+  void CloseRequested() override;
+  bool QueryEndSession() override;
+  void EndSession(bool ending) override;
+  void Destroyed() override;
+
+ private:
+  // Design: the component tree and the menus.
+  void CreateComponents();
+  void CreateColorControls();
+  void CreateCodeAndPaletteControls();
+  void CreateMagnifierControls();
+  void CreateMenus();
+
+  // Lifecycle.
+  void FormCreate();
+  void FormShow();
+  bool FormCloseQuery();
+  void FormClose();
+  void ApplyParamColor();
+  void PaintStartupGradients();
+  // Reads one of the window's own settings; a value that cannot be converted
+  // is reported and the default used, so the remaining steps still run.
+  bool ReadSettingBool(const char* key, bool defaultValue);
+  int ReadSettingInteger(const char* key, int defaultValue);
+  void SaveAndClose();
+  // While no tray icon exists there is nowhere to hide to, so a close request
+  // really closes.
+  bool HasTrayIcon() const { return false; }
+
+  void UpperCaseColorCodes1Click(MenuItem& sender);
+  void StayinSystemTray1Click(MenuItem& sender);
+
+  SettingsStorage settings_;
+  HANDLE mutex_ = nullptr;
+  bool shownOnce_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace tw::ui

@@ -1,0 +1,88 @@
+#include "ui/widgets/combo_box.h"
+
+#include "ui/widgets/form.h"
+#include "ui/widgets/handles.h"
+
+namespace tw::ui {
+
+ComboBox::ComboBox(Form& owner, Control& parent, std::wstring name, const Design& design)
+    : Control(owner, &parent, std::move(name)),
+      itemHeight_(owner.Scale(design.itemHeight)),
+      fieldHeight_(owner.Scale(design.bounds.height) - 6) {
+  DWORD style = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS;
+  if (design.ownerDraw) style |= CBS_OWNERDRAWVARIABLE;
+  // The height given at creation is the height of the opened list.
+  Rect bounds = design.bounds;
+  bounds.height += design.dropDownCount * design.itemHeight + 2;
+  Create({L"COMBOBOX", style, 0, L"", bounds});
+  SetItems(design.items);
+  SetItemIndex(design.itemIndex);
+}
+
+void ComboBox::SetItemIndex(int index) {
+  if (index < -1 || index >= Count()) index = -1;
+  if (index == itemIndex_) return;
+  itemIndex_ = index;
+  SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void ComboBox::SetItems(const std::vector<std::wstring>& items) {
+  // One repaint for the whole fill instead of one per item.
+  SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+  SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
+  for (const auto& item : items)
+    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  InvalidateAll();
+  items_ = items;
+  itemIndex_ = -1;
+}
+
+void ComboBox::SetItemHeight(int height) {
+  itemHeight_ = height;
+  SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, height);
+}
+
+void ComboBox::DrawItemText(const DRAWITEMSTRUCT& item) const {
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  if (item.itemID == static_cast<UINT>(-1) || item.itemID >= items_.size()) return;
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  RECT area = item.rcItem;
+  area.left += 2;
+  DrawTextW(item.hDC, items_[item.itemID].c_str(), -1, &area,
+            DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+}
+
+bool ComboBox::HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) != CBN_SELCHANGE) return false;
+      itemIndex_ = static_cast<int>(SendMessageW(Handle(), CB_GETCURSEL, 0, 0));
+      if (OnChange) OnChange(*this);
+      result = 0;
+      return true;
+    case WM_MEASUREITEM: {
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      item.itemHeight =
+          static_cast<UINT>(item.itemID == static_cast<UINT>(-1) ? fieldHeight_ : itemHeight_);
+      result = TRUE;
+      return true;
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (OnDrawItem) {
+        OnDrawItem(*this, item);
+      } else {
+        DrawItemText(item);
+      }
+      result = TRUE;
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace tw::ui

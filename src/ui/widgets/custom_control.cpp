@@ -1,0 +1,52 @@
+#include "ui/widgets/custom_control.h"
+
+#include "ui/widgets/handles.h"
+#include "ui/widgets/window_class.h"
+
+namespace tw::ui {
+
+void CustomControl::CreateCustom(const wchar_t* className, const Rect& designBounds, DWORD style) {
+  RegisterWindowClass(className);
+  Create({className, style | WS_CLIPCHILDREN, 0, L"", designBounds});
+}
+
+void CustomControl::FillBackground(HDC dc, const RECT& area, TColor color) const {
+  GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(color)));
+  FillRect(dc, &area, brush.Get());
+}
+
+LRESULT CustomControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      FontChanged();
+      if (lParam) InvalidateAll();
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(Handle(), &paint);
+      RECT client;
+      GetClientRect(Handle(), &client);
+      // Drawn off-screen first, so a repaint never flickers.
+      GdiObject<HBITMAP> buffer(CreateCompatibleBitmap(dc, client.right, client.bottom));
+      {
+        MemoryDC memory(dc, buffer.Get());
+        Paint(memory.Get(), client);
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+      }
+      EndPaint(Handle(), &paint);
+      return 0;
+    }
+    default:
+      break;
+  }
+  LRESULT result = 0;
+  if (ReflectToChild(message, wParam, lParam, result)) return result;
+  return Control::WindowProc(message, wParam, lParam);
+}
+
+}  // namespace tw::ui

@@ -1,0 +1,37 @@
+#include "ui/widgets/hints.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "ui/widgets/control.h"
+#include "ui/widgets/form.h"
+
+namespace tw::ui {
+
+void HintWindow::Register(Control& control) {
+  if (!tooltip_) {
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_.Handle(), nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+  }
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = form_.Handle();
+  tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool HintWindow::HandleNotify(const NMHDR& header) const {
+  if (header.code != TTN_GETDISPINFOW || header.hwndFrom != tooltip_) return false;
+  auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+  const Control* control = Control::FromHandle(reinterpret_cast<HWND>(header.idFrom));
+  static wchar_t empty[] = L"";
+  info.lpszText =
+      control && control->ShowHint() ? const_cast<wchar_t*>(control->Hint().c_str()) : empty;
+  return true;
+}
+
+}  // namespace tw::ui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+namespace tw::ui {
+
+class Control;
+class Form;
+
+// The form's one tooltip window. Texts are asked for when a tip is about to
+// show, so a control's hint can change at any time without a message.
+class HintWindow {
+ public:
+  explicit HintWindow(Form& form) : form_(form) {}
+  HintWindow(const HintWindow&) = delete;
+  HintWindow& operator=(const HintWindow&) = delete;
+
+  void Register(Control& control);
+  // Answers TTN_GETDISPINFOW; false when the notification is not a tip's.
+  bool HandleNotify(const NMHDR& header) const;
+
+ private:
+  Form& form_;
+  HWND tooltip_ = nullptr;
+};
+
+}  // namespace tw::ui

@@ -1,0 +1,18 @@
+#include "ui/widgets/window_class.h"
+
+namespace tw::ui {
+
+void RegisterWindowClass(const wchar_t* className, int iconResource) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (GetClassInfoExW(instance, className, &windowClass)) return;
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = instance;
+  if (iconResource) windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconResource));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = className;
+  RegisterClassExW(&windowClass);
+}
+
+}  // namespace tw::ui

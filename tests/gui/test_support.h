@@ -1,0 +1,99 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace tw::test {
+
+using namespace std::chrono_literals;
+
+// Polls the condition, letting this thread's window events run in between,
+// until it holds or the deadline passes. Answers the last result.
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 10s);
+
+// A fresh folder under the temporary folder, removed again with everything
+// in it.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadFileBytes(const std::filesystem::path& path);
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// The first top-level window of the process with that class name.
+HWND FindProcessWindow(DWORD processId, const wchar_t* className);
+std::wstring WindowText(HWND window);
+// The color a user sees at a point of the window's client area.
+COLORREF ScreenPixel(HWND window, POINT client);
+
+// The real Tintwright.exe, copied from beside the test program into a
+// folder of its own (so that its settings file lands there) and started
+// with the given arguments. Ended by force if a test leaves it running.
+class ProgramRun {
+ public:
+  ProgramRun(const TempFolder& folder, const std::wstring& arguments);
+  ~ProgramRun();
+  ProgramRun(const ProgramRun&) = delete;
+  ProgramRun& operator=(const ProgramRun&) = delete;
+
+  DWORD ProcessId() const { return process_.dwProcessId; }
+  // The main window once it exists (visible or not); null on time-out.
+  HWND WaitForMainWindow();
+  // Waits until the process has handled all its start-up work.
+  bool WaitForIdle();
+  // The exit code, or STILL_ACTIVE on time-out.
+  DWORD WaitForExit(std::chrono::milliseconds timeout = 20s);
+  std::filesystem::path SettingsFile() const;
+
+ private:
+  std::filesystem::path folder_;
+  PROCESS_INFORMATION process_{};
+};
+
+// A modal message box found on the screen: its caption and text.
+struct MessageBoxSeen {
+  std::wstring caption;
+  std::wstring text;
+};
+
+// The message box of that process (any process when 0) once it shows, with
+// its caption and text; false on time-out.
+bool WaitForMessageBox(DWORD processId, MessageBoxSeen& seen, HWND& box,
+                       std::chrono::milliseconds timeout = 10s);
+// Presses the box's OK button.
+void PressOk(HWND box);
+
+// Answers every message box of this process with OK from a thread of its
+// own, so that code which shows one modally can run to its end in a test.
+class MessageBoxAnswerer {
+ public:
+  MessageBoxAnswerer();
+  ~MessageBoxAnswerer();
+  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+  std::vector<MessageBoxSeen> Seen();
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::mutex mutex_;
+  std::vector<MessageBoxSeen> seen_;
+  std::thread thread_;
+};
+
+}  // namespace tw::test

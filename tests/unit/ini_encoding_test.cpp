@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include "app/atomic_file.h"
+#include "app/ini_file.h"
+#include "app/text_encoding.h"
+
+namespace tw {
+namespace {
+
+const Windows1252Codec kCodec;
+
+std::string FixtureBytes(const char* name) {
+  const FileReadResult file =
+      ReadWholeFile(std::filesystem::path(TW_TEST_DATA_DIR) / "ini" / name, 1 << 16);
+  EXPECT_EQ(file.status, FileReadStatus::kOk) << name;
+  return file.bytes;
+}
+
+struct FixtureCase {
+  const char* file;
+  std::string_view palettename;
+};
+
+TEST(IniFileEncoding, ReadsEachEncodingAndWritesTheSameBytesBack) {
+  const FixtureCase cases[] = {
+      {"utf8_bom.ini", "Fr\u00fch \u20ac \U0001F3A8.plt"},
+      {"utf16le_bom.ini", "Fr\u00fch \u20ac \U0001F3A8.plt"},
+      {"utf16be_bom.ini", "Fr\u00fch \u20ac \U0001F3A8.plt"},
+      // 0x80 is the euro sign in Windows-1252; 0x81 is unassigned and kept.
+      {"eight_bit.ini", "caf\u00e9 \u20ac \u0081.plt"},
+  };
+  for (const FixtureCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    const std::string bytes = FixtureBytes(c.file);
+    const IniFile ini = IniFile::Parse(bytes, kCodec);
+    EXPECT_EQ(ini.ReadString("Tintwright", "palettename", ""), c.palettename);
+    EXPECT_EQ(ini.Serialize(kCodec), bytes);
+  }
+}
+
+TEST(IniFileEncoding, MalformedInputKeepsEverythingElseAndRereadsAlike) {
+  const FixtureCase cases[] = {
+      {"utf16le_odd_length.ini", ""},
+      {"utf16le_lone_surrogate.ini", "a\uFFFDb"},
+      {"utf8_bom_invalid_bytes.ini", "a\uFFFDb\uFFFD\uFFFD"},
+      {"nul_bytes.ini", std::string_view("a\0b", 3)},
+  };
+  for (const FixtureCase& c : cases) {
+    SCOPED_TRACE(c.file);
+    const IniFile ini = IniFile::Parse(FixtureBytes(c.file), kCodec);
+    EXPECT_EQ(ini.ReadString("Tintwright", "palettename", ""), c.palettename);
+    EXPECT_EQ(ini.ReadInteger("Tintwright", "layout", 2).value(), 1);
+    const IniFile reread = IniFile::Parse(ini.Serialize(kCodec), kCodec);
+    EXPECT_EQ(reread.Serialize(kCodec), ini.Serialize(kCodec));
+  }
+}
+
+TEST(IniFileEncoding, AnOddUtf16ByteBecomesAMarkedValuelessKey) {
+  const IniFile ini = IniFile::Parse(FixtureBytes("utf16le_odd_length.ini"), kCodec);
+  const std::string bytes = ini.Serialize(kCodec);
+  EXPECT_EQ(bytes.size() % 2, 0u);
+  EXPECT_TRUE(ini.HasKey("Tintwright", "\uFFFD"));
+}
+
+TEST(IniFileEncoding, ANewFileIsEightBitUnlessTheCodePageLacksACharacter) {
+  IniFile ini;
+  ini.WriteString("Tintwright", "palettename", "caf\u00e9.plt");
+  EXPECT_EQ(ini.Serialize(kCodec), "[Tintwright]\r\npalettename=caf\xE9.plt\r\n\r\n");
+  ini.WriteString("Tintwright", "palettename", "\u03a9.plt");
+  EXPECT_EQ(ini.Serialize(kCodec), "\xEF\xBB\xBF[Tintwright]\r\npalettename=\xCE\xA9.plt\r\n\r\n");
+}
+
+TEST(Windows1252Codec, EveryByteSurvivesARoundTrip) {
+  std::string all;
+  for (int byte = 0; byte < 256; ++byte) all += static_cast<char>(byte);
+  EXPECT_EQ(kCodec.Encode(kCodec.Decode(all)), all);
+}
+
+TEST(Windows1252Codec, CharactersOutsideTheCodePageCannotBeEncoded) {
+  for (std::string_view text : {"\u03a9", "\u0080", "\uFFFD", "\U0001F3A8"}) {
+    EXPECT_EQ(kCodec.Encode(text), std::nullopt) << text;
+  }
+}
+
+TEST(TextEncoding, InvalidUtf8IsReplacedByteByByteWhenEncodingToUtf16) {
+  // An overlong "/" and an encoded surrogate are not well-formed UTF-8.
+  const std::optional<std::string> bytes =
+      EncodeText("a\xC0\xAF\xED\xA0\x80", TextEncoding::kUtf16LeBom, kCodec);
+  EXPECT_EQ(bytes, std::string("\xFF\xFE"
+                               "a\0\xFD\xFF\xFD\xFF\xFD\xFF\xFD\xFF\xFD\xFF",
+                               14));
+}
+
+}  // namespace
+}  // namespace tw

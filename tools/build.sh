@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Configures and builds one of the build trees; extra arguments go to
+# `cmake --build` (for example --target Tintwright).
+#   bash tools/build.sh host|sanitize|win [ARGS...]
+# host: the core and its unit tests; sanitize: the same with ASan and UBSan;
+# win: Tintwright.exe and the GUI tests, cross-compiled with MinGW-w64.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+kind=${1:?usage: build.sh host|sanitize|win [ARGS...]}
+shift
+case $kind in
+  host) options=() ;;
+  sanitize) options=(-DTW_SANITIZE=ON) ;;
+  win) options=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake") ;;
+  *) echo "build.sh: unknown build '$kind'" >&2; exit 2 ;;
+esac
+
+dir=build/$kind
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
+cmake --build "$dir" -j2 "$@"
