@@ -21,8 +21,8 @@ set(TW_RESOURCES ${CMAKE_SOURCE_DIR}/res/tintwright.rc)
 
 if(MINGW)
   target_compile_options(tintwright_win PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
-  # Self-contained: no MinGW runtime DLL next to the exe.
-  set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++)
+  # Self-contained: no MinGW runtime DLL next to the exe; unused code dropped.
+  set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 endif()
 
 add_executable(Tintwright WIN32 src/app/win/main.cpp ${TW_RESOURCES})
@@ -64,14 +64,20 @@ gtest_discover_tests(tintwright_gui_tests
   DISCOVERY_TIMEOUT 120
   PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
 
+# Each file of bench/win is a timing program of its own, run under Wine by
+# hand; they start and find the exe with the GUI tests' own helpers.
 file(GLOB TW_WIN_BENCH_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/bench/win/*.cpp)
-if(TW_WIN_BENCH_SOURCES)
-  add_executable(tintwright_win_bench ${TW_WIN_BENCH_SOURCES} ${TW_RESOURCES})
-  target_link_libraries(tintwright_win_bench PRIVATE tintwright_win)
+foreach(bench_source ${TW_WIN_BENCH_SOURCES})
+  get_filename_component(bench_name ${bench_source} NAME_WE)
+  add_executable(${bench_name} ${bench_source} ${TW_RESOURCES}
+                 ${CMAKE_SOURCE_DIR}/tests/gui/test_support.cpp)
+  target_include_directories(${bench_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/gui)
+  target_link_libraries(${bench_name} PRIVATE tintwright_win)
+  add_dependencies(${bench_name} Tintwright)
   if(MINGW)
-    target_link_options(tintwright_win_bench PRIVATE -municode ${TW_STATIC_LINK})
+    target_link_options(${bench_name} PRIVATE -municode ${TW_STATIC_LINK})
   endif()
-  set_target_properties(tintwright_win_bench PROPERTIES
+  set_target_properties(${bench_name} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-endif()
+endforeach()

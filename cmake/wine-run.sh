@@ -22,9 +22,21 @@ export WINEPREFIX=${TW_WINEPREFIX:-$(tw_test_prefix "$(build_dir_of "$1")")}
 bash "$tools/wine-prefix.sh" "$WINEPREFIX"
 [[ -n ${DISPLAY:-} ]] || echo "wine-run: DISPLAY is not set, windows cannot open (tools/test.sh starts Xvfb)" >&2
 
+# Wine's server, services and desktop process inherit the stderr of the
+# program that first needs them and keep it open until they exit; CTest
+# waits for the end of that pipe, which made every test last as long as
+# Wine's shutdown. So they get a file, which is passed on as it grows.
+stderr_file=$(mktemp -t tintwright-wine-stderr.XXXXXX)
+trap 'rm -f "$stderr_file"' EXIT
+
 # Debian's server exits as soon as the last program ends, and the next test
 # then waits for Wine's services and desktop to start again. Keep it for a
 # few seconds instead: long enough to carry over from one test to the next,
-# short enough that nothing is left behind for long.
-"$TW_WINESERVER" -p5
-exec "$TW_WINE" "$@"
+# short enough that nothing is left behind for long. Status 2: it runs already.
+"$TW_WINESERVER" -p5 2>>"$stderr_file" || (($? == 2)) || { cat "$stderr_file" >&2; exit 1; }
+
+# Follows the file until this script has ended, then shows what is left.
+tail -n +1 -s 0.1 --pid=$$ -f "$stderr_file" >&2 &
+status=0
+"$TW_WINE" "$@" 2>>"$stderr_file" || status=$?
+exit "$status"

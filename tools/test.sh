@@ -47,7 +47,7 @@ step "host tests"
 run_ctest host -j2
 
 step "sanitizer build"
-bash tools/build.sh sanitize
+bash tools/build.sh sanitize --target tintwright_unit_tests
 step "sanitizer tests"
 run_ctest sanitize -j2
 

@@ -1,7 +1,8 @@
 #include "app/atomic_file.h"
 
 #include <chrono>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 #include <random>
 #include <system_error>
 
@@ -19,17 +20,36 @@ fs::path TemporaryPathBeside(const fs::path& target) {
   fs::path temporary;
   std::error_code ignored;
   do {
+    // Built in the path's own characters: ASCII widens one to one, and no
+    // code-page conversion gets involved.
+    const std::string suffix = "." + std::to_string(random()) + ".tmp";
     temporary = target;
-    temporary += "." + std::to_string(random()) + ".tmp";
+    temporary += fs::path::string_type(suffix.begin(), suffix.end());
   } while (fs::exists(temporary, ignored));
   return temporary;
 }
 
+// C files rather than streams: the streams would bring the whole locale
+// machinery into the exe for two plain byte copies.
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+File OpenFile(const fs::path& path, bool forWriting) {
+#ifdef _WIN32
+  // The narrow names would lose characters outside the code page.
+  return File(_wfopen(path.c_str(), forWriting ? L"wb" : L"rb"));
+#else
+  return File(std::fopen(path.c_str(), forWriting ? "wb" : "rb"));
+#endif
+}
+
 bool WriteBytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return !out.fail();
+  File out = OpenFile(path, true);
+  if (!out) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
+  return std::fclose(out.release()) == 0 && written;
 }
 
 FileWriteResult WriteFailure(std::string error) { return {false, std::move(error)}; }
@@ -68,17 +88,17 @@ FileReadResult ReadWholeFile(const fs::path& path, std::uintmax_t maxBytes) {
       if (error) return {FileReadStatus::kFailed, {}, error.message()};
       return {FileReadStatus::kNotFound, {}, {}};
     }
-    std::ifstream in(path, std::ios::binary);
+    File in = OpenFile(path, false);
     if (!in) return {FileReadStatus::kFailed, {}, "Cannot open the file"};
     // Stop once past the limit instead of trusting a size taken beforehand:
     // the file may grow while it is read.
     std::string bytes;
     char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-      bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    while (const std::size_t count = std::fread(buffer, 1, sizeof buffer, in.get())) {
+      bytes.append(buffer, count);
       if (bytes.size() > maxBytes) return {FileReadStatus::kTooLarge, {}, {}};
     }
-    if (in.bad()) return {FileReadStatus::kFailed, {}, "Cannot read the file"};
+    if (std::ferror(in.get())) return {FileReadStatus::kFailed, {}, "Cannot read the file"};
     return {FileReadStatus::kOk, std::move(bytes), {}};
   } catch (const std::exception& exception) {
     return {FileReadStatus::kFailed, {}, exception.what()};

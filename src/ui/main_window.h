@@ -2,9 +2,12 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 
 #include "app/win/settings_storage.h"
+#include "color/color_history.h"
 #include "color/tcolor.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/combo_box.h"
@@ -31,6 +34,35 @@ class TfrmColorPick : public Form {
   void Show();
   void Exit1Click(MenuItem& sender);
   void btnCloseClick(SpeedButton& sender);
+
+  // The current color and the synchronisation of every control that shows it.
+  TColor CurrentColor() const { return pnlColor->Color(); }
+  void UpdateColor(int ctype);
+  void updatevalues(int ctype);
+  void disablechanges();
+  void enablechanges();
+  // updatevalues with the change handlers detached, and attached again on
+  // every way out.
+  void SynchroniseControls(int ctype);
+  // Sets the current color directly: recorded for undo when asked, then
+  // every control follows.
+  void SetCurrentColor(TColor color, bool undoable);
+  void setnewcolor() { history_.Record(CurrentColor()); }
+  const ColorHistory& History() const { return history_; }
+
+  void btnInvertClick(Button& sender);
+  void btnRandomClick(Button& sender);
+  void btnDialogClick(Button& sender);
+  void UndoColorChange1Click();
+  void RedoColorchange1Click();
+
+  // The color code box.
+  std::wstring getcolorstring(TColor color) const;
+  void cbxDisplayChange(ComboBox& sender);
+  void HTMLHex1Click(MenuItem& sender);
+  void UpperCaseColorCodes1Click(MenuItem& sender);
+  void btnCopyClick();
+  void btnSetClick();
 
   // Fields the entry sets after creation.
   bool AllowClose = false;
@@ -130,6 +162,8 @@ class TfrmColorPick : public Form {
   PopupMenu* pupPalette = nullptr;
   PopupMenu* mnuClosestColor = nullptr;
   MenuItem* UpperCaseColorCodes1 = nullptr;
+  MenuItem* UndoColorChange1 = nullptr;
+  MenuItem* RedoColorchange1 = nullptr;
   MenuItem* StayinSystemTray1 = nullptr;
   MenuItem* Exit1 = nullptr;
 
@@ -148,6 +182,8 @@ class TfrmColorPick : public Form {
   void CreateCodeAndPaletteControls();
   void CreateMagnifierControls();
   void CreateMenus();
+  void CreateColorCodeMenu(MenuItem& main);
+  void BindEditingHandlers();
 
   // Lifecycle.
   void FormCreate();
@@ -165,10 +201,24 @@ class TfrmColorPick : public Form {
   // really closes.
   bool HasTrayIcon() const { return false; }
 
-  void UpperCaseColorCodes1Click(MenuItem& sender);
   void StayinSystemTray1Click(MenuItem& sender);
 
+  // Editing handlers.
+  void CurrencyEdit13Change();
+  void CurrencyEdit4Change();
+  void ScrollBarBlueChange();
+  void ScrollBarHueChange();
+  void ScrollBarBrightnessChange();
+  void CurrencyEdit1KeyPress(wchar_t& key);
+  void CurrencyEdit1Exit(Edit& sender);
+  void edtColorKeyPress(wchar_t& key);
+  // The color a source of UpdateColor names now; nothing when its controls
+  // hold no color (an HSV hue beyond 360).
+  std::optional<TColor> ColorFromSource(int ctype) const;
+
   SettingsStorage settings_;
+  ColorHistory history_;
+  std::mt19937 random_;
   HANDLE mutex_ = nullptr;
   bool shownOnce_ = false;
   bool closing_ = false;

@@ -3,8 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "color/color_codes.h"
 #include "resource_ids.h"
 #include "ui/main_window.h"
+#include "ui/widgets/text.h"
 
 namespace tw::ui {
 namespace {
@@ -142,13 +144,10 @@ void TfrmColorPick::CreateColorControls() {
 void TfrmColorPick::CreateCodeAndPaletteControls() {
   pnlColorCode =
       &Add<Panel>(*this, L"pnlColorCode", Panel::Design{{3, 111, 96, 81}, kButtonFaceColor});
+  std::vector<std::wstring> notations;
+  for (std::string_view name : kNotationNames) notations.push_back(Widen(name));
   cbxDisplay = &Add<ComboBox>(*pnlColorCode, L"cbxDisplay",
-                              ComboBox::Design{{4, 3, 88, 23},
-                                               {L"HTML Hex", L"Delphi Hex", L"VB Hex", L"C++ Hex",
-                                                L"RGB Values", L"RGB %Values", L"HSL", L"HSV (HSB)",
-                                                L"CMY", L"CMYK", L"Photoshop", L"Powerbuilder"},
-                                               0,
-                                               15});
+                              ComboBox::Design{{4, 3, 88, 23}, notations, 0, 15});
   cbxDisplay->SetHint(L"Select Color Mode");
   edtColor = &Add<Edit>(*pnlColorCode, L"edtColor", Edit::Design{{4, 29, 88, 23}});
   btnCopy = &Add<Button>(*pnlColorCode, L"btnCopy", Button::Design{{4, 55, 42, 23}, L"Copy"});

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <chrono>
+
 #include "app/win/version_info.h"
 #include "color/gradients.h"
 #include "color/html_hex.h"
@@ -36,11 +38,16 @@ bool ReadIconTitleFont(LOGFONTW& font) {
 }  // namespace
 
 TfrmColorPick::TfrmColorPick(std::filesystem::path settingsFile)
-    : Form(L"frmColorPick"), settings_(std::move(settingsFile)) {
+    : Form(L"frmColorPick"),
+      settings_(std::move(settingsFile)),
+      // Seeded once per run from the clock, so every run draws differently.
+      random_(
+          static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count())) {
   CreateWindowFromDesign({L"TfrmColorPick", L"Tintwright", 486, 282, 6776679, kFormStyle,
                           Application::Instance().Handle(), L"Segoe UI", -12});
   CreateComponents();
   CreateMenus();
+  BindEditingHandlers();
   FormCreate();
 }
 
@@ -129,6 +136,7 @@ void TfrmColorPick::Show() {
 
 void TfrmColorPick::FormShow() {
   if (!startedWithAllowClose) AllowClose = !StayinSystemTray1->Checked;
+  SynchroniseControls(0);
   if (!paramcolor.empty()) ApplyParamColor();
 }
 
@@ -138,8 +146,7 @@ void TfrmColorPick::ApplyParamColor() {
     Application::Instance().ShowMessage(L"Incorrect Color Parameter Format");
     return;
   }
-  lastcolor = pnlColor->Color();
-  pnlColor->SetColor(*color);
+  SetCurrentColor(*color, false);
 }
 
 bool TfrmColorPick::FormCloseQuery() {
@@ -192,17 +199,6 @@ void TfrmColorPick::EndSession(bool ending) {
 
 void TfrmColorPick::Destroyed() {
   if (Application::Instance().MainForm() == this) Application::Instance().Terminate();
-}
-
-void TfrmColorPick::UpperCaseColorCodes1Click(MenuItem&) {
-  UpperCaseColorCodes1->Checked = !UpperCaseColorCodes1->Checked;
-  UseUpperCase = UpperCaseColorCodes1->Checked;
-  std::wstring text = edtColor->Text();
-  for (wchar_t& c : text) {
-    if (UseUpperCase && c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-    if (!UseUpperCase && c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  }
-  edtColor->SetText(text);
 }
 
 void TfrmColorPick::StayinSystemTray1Click(MenuItem&) {

@@ -73,11 +73,14 @@ INSTANTIATE_TEST_SUITE_P(WineFonts, InstalledFont, testing::Values("Marlett", "T
                            return std::string(info.param);
                          });
 
-// The tray icon needs a notification area. Explorer always has a hidden
-// Shell_TrayWnd; only on the virtual desktop does it show the icons added.
+// The tray icon needs a notification area. Wine's desktop process makes a
+// hidden Shell_TrayWnd a moment after the desktop itself, and only on the
+// virtual desktop does it show the icons added.
 TEST_F(WineEnvironment, NotificationAreaShowsAnAddedIcon) {
-  HWND tray = FindWindowW(L"Shell_TrayWnd", nullptr);
-  ASSERT_NE(tray, nullptr) << "no notification area: is Wine's explorer running?";
+  HWND tray = nullptr;
+  ASSERT_TRUE(tw::test::WaitUntil(
+      [&tray] { return (tray = FindWindowW(L"Shell_TrayWnd", nullptr)) != nullptr; }, 5s))
+      << "no notification area: is Wine's desktop process running?";
 
   HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);

@@ -199,6 +199,8 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
   return 0;
 }
 
+TColor DesktopSystemColor(int index) { return static_cast<TColor>(GetSysColor(index)); }
+
 COLORREF ToColorRef(TColor color) {
   return color < 0 ? GetSysColor(color & 0xFF) : static_cast<COLORREF>(color & 0xFFFFFF);
 }

@@ -143,5 +143,7 @@ inline constexpr TColor k3DLightColor = static_cast<TColor>(0xFF000016);
 
 // Win32 color of a TColor; system colors are looked up on the desktop.
 COLORREF ToColorRef(TColor color);
+// The desktop's current RGB value of system color number `index`.
+TColor DesktopSystemColor(int index);
 
 }  // namespace tw::ui

@@ -1,0 +1,8 @@
+clRed
+$00FF00000xff00
+clBlack
+clWhiteclAqua
+clBlue
+clGrayclNavy
+clOlive
+clTealclMaroon

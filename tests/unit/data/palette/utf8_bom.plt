@@ -1,0 +1,12 @@
+﻿clLime
+CLLIME
+$0000FF00
+0xff00
+65280
+   65280
+clBtnFace
+$FF000020
+-$1
+x1F
+clNone
+-2147483648
