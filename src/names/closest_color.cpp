@@ -23,15 +23,25 @@ int CellOf(int red, int green, int blue) {
 }
 
 // Squared distances from a channel value to the nearest and the farthest
-// value of the run [lo, lo + kCellWidth - 1].
-int NearSquared(int v, int lo) {
-  const int hi = lo + kCellWidth - 1;
-  const int d = v < lo ? lo - v : (v > hi ? v - hi : 0);
-  return d * d;
-}
-int FarSquared(int v, int lo) {
-  const int d = std::max(v - lo, lo + kCellWidth - 1 - v);
-  return d * d;
+// value of each run, laid out run by run: near[run * n + item].
+struct AxisDistances {
+  std::vector<int> near, far;
+};
+
+AxisDistances DistancesToRuns(const std::vector<RColor>& items, int (*channel)(TColor)) {
+  const std::size_t n = items.size();
+  AxisDistances d{std::vector<int>(kCellsPerAxis * n), std::vector<int>(kCellsPerAxis * n)};
+  for (int run = 0; run < kCellsPerAxis; ++run) {
+    const int lo = run * kCellWidth, hi = lo + kCellWidth - 1;
+    for (std::size_t i = 0; i < n; ++i) {
+      const int v = channel(items[i].Value);
+      const int nearest = v < lo ? lo - v : (v > hi ? v - hi : 0);
+      const int farthest = std::max(v - lo, hi - v);
+      d.near[run * n + i] = nearest * nearest;
+      d.far[run * n + i] = farthest * farthest;
+    }
+  }
+  return d;
 }
 
 }  // namespace
@@ -62,26 +72,26 @@ int FindClosestColor(std::span<const RColor> items, int selected, int red, int g
 // 3 * 255^2 have roots far more than one rounding step apart.
 ClosestColorFinder::ClosestColorFinder(std::span<const RColor> items)
     : items_(items.begin(), items.end()) {
+  const std::size_t n = items_.size();
+  const AxisDistances red = DistancesToRuns(items_, RedOf);
+  const AxisDistances green = DistancesToRuns(items_, GreenOf);
+  const AxisDistances blue = DistancesToRuns(items_, BlueOf);
   cellStart_.reserve(kCellCount + 1);
   for (int cell = 0; cell < kCellCount; ++cell) {
     cellStart_.push_back(static_cast<std::uint32_t>(candidates_.size()));
-    const int loR = (cell / (kCellsPerAxis * kCellsPerAxis)) * kCellWidth;
-    const int loG = (cell / kCellsPerAxis % kCellsPerAxis) * kCellWidth;
-    const int loB = (cell % kCellsPerAxis) * kCellWidth;
+    const std::size_t r = cell / (kCellsPerAxis * kCellsPerAxis) * n;
+    const std::size_t g = cell / kCellsPerAxis % kCellsPerAxis * n;
+    const std::size_t b = cell % kCellsPerAxis * n;
     int bound = std::numeric_limits<int>::max();
-    for (const RColor& item : items_) {
-      const TColor v = item.Value;
-      bound = std::min(bound, FarSquared(RedOf(v), loR) + FarSquared(GreenOf(v), loG) +
-                                  FarSquared(BlueOf(v), loB));
+    for (std::size_t i = 0; i < n; ++i) {
+      bound = std::min(bound, red.far[r + i] + green.far[g + i] + blue.far[b + i]);
     }
-    for (std::size_t i = 0; i < items_.size(); ++i) {
+    for (std::size_t i = 0; i < n; ++i) {
+      if (red.near[r + i] + green.near[g + i] + blue.near[b + i] > bound) continue;
       const TColor v = items_[i].Value;
-      if (NearSquared(RedOf(v), loR) + NearSquared(GreenOf(v), loG) + NearSquared(BlueOf(v), loB) <=
-          bound) {
-        candidates_.push_back({static_cast<std::int32_t>(i), static_cast<std::uint8_t>(RedOf(v)),
-                               static_cast<std::uint8_t>(GreenOf(v)),
-                               static_cast<std::uint8_t>(BlueOf(v))});
-      }
+      candidates_.push_back({static_cast<std::int32_t>(i), static_cast<std::uint8_t>(RedOf(v)),
+                             static_cast<std::uint8_t>(GreenOf(v)),
+                             static_cast<std::uint8_t>(BlueOf(v))});
     }
   }
   cellStart_.push_back(static_cast<std::uint32_t>(candidates_.size()));

@@ -82,8 +82,8 @@ TEST(ColorTables, HTMLTableHasItsTellingRows) {
   constexpr Row kRows[] = {
       {0, "AliceBlue", RGBHex(0xF0F8FF)},          {19, "Cyan / Aqua", RGBHex(0x00FFFF)},
       {53, "IndianRed ", RGBHex(0xCD5C5C)},        {54, "Indigo ", RGBHex(0x4B0082)},
-      {77, "Magenta (Fuchsia)", RGBHex(0xFF00FF)}, {115, "RoyalBlue", RGBHex(0x4169E1)},
-      {112, "RebeccaPurple", RGBHex(0x663399)},    {138, "YellowGreen", RGBHex(0x9ACD32)},
+      {77, "Magenta (Fuchsia)", RGBHex(0xFF00FF)}, {114, "RoyalBlue", RGBHex(0x4169E1)},
+      {111, "RebeccaPurple", RGBHex(0x663399)},    {138, "YellowGreen", RGBHex(0x9ACD32)},
   };
   ExpectRows(HTMLColorTable(), kRows);
 }

@@ -20,8 +20,11 @@ void ScrollBar::SetPosition(int position) {
   position = std::clamp(position, min_, max_);
   if (position == position_) return;
   position_ = position;
+  // Repainted with the next paint rather than at once: a synchronous redraw
+  // costs more than the rest of a whole synchronisation.
   SCROLLINFO info{sizeof(info), SIF_POS, 0, 0, 0, position, 0};
-  SetScrollInfo(Handle(), SB_CTL, &info, TRUE);
+  SetScrollInfo(Handle(), SB_CTL, &info, FALSE);
+  InvalidateAll();
   if (OnChange) OnChange(*this);
 }
 

@@ -1,0 +1,38 @@
+// Cost of bringing every control in step with a new color (updatevalues(0)
+// for a changed color) in the real main window, over many changes.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <vector>
+
+#include "test_support.h"
+#include "ui/main_window.h"
+#include "ui/widgets/application.h"
+
+int wmain(int argc, wchar_t** argv) {
+  const int changes = argc > 1 ? _wtoi(argv[1]) : 1000;
+  tw::ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
+  tw::test::TempFolder folder;
+  tw::ui::TfrmColorPick window(folder.Path() / L"Tintwright.ini");
+  window.Show();
+  std::mt19937 random(12345);
+  std::uniform_int_distribution<int> channel(0, 255);
+  std::vector<double> micros;
+  micros.reserve(changes);
+  for (int i = 0; i < changes; ++i) {
+    const tw::TColor color = tw::MakeColor(channel(random), channel(random), channel(random));
+    window.lastcolor = window.CurrentColor();
+    window.pnlColor->SetColor(color);
+    const auto start = std::chrono::steady_clock::now();
+    window.SynchroniseControls(0);
+    micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    tw::ui::Application::Instance().ProcessMessages();  // let the repaints happen outside the timing
+  }
+  std::sort(micros.begin(), micros.end());
+  std::printf("updatevalues(0) for a new color, %d changes: median %.3f ms, p99 %.3f ms, max %.3f ms\n", changes,
+              micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000, micros.back() / 1000);
+  return 0;
+}
