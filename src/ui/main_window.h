@@ -9,6 +9,7 @@
 #include "app/win/settings_storage.h"
 #include "color/color_history.h"
 #include "color/tcolor.h"
+#include "ui/form_storage.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/combo_box.h"
 #include "ui/widgets/edit.h"
@@ -217,6 +218,7 @@ class TfrmColorPick : public Form {
   std::optional<TColor> ColorFromSource(int ctype) const;
 
   SettingsStorage settings_;
+  FormStorage formStorage_{*this};
   ColorHistory history_;
   std::mt19937 random_;
   HANDLE mutex_ = nullptr;

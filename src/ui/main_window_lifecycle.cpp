@@ -52,6 +52,9 @@ TfrmColorPick::TfrmColorPick(std::filesystem::path settingsFile)
 }
 
 TfrmColorPick::~TfrmColorPick() {
+  // The settings are written when the storage goes with the window; a save
+  // since the first show, if any, is in them already.
+  if (!formStorage_.SavedSinceShow() && Handle()) formStorage_.Save();
   if (ImageList1) ImageList_Destroy(ImageList1);
 }
 
@@ -127,7 +130,7 @@ void TfrmColorPick::PaintStartupGradients() {
 
 void TfrmColorPick::Show() {
   if (Visible()) return;
-  if (!shownOnce_) CenterOnScreen();
+  if (!shownOnce_ && !formStorage_.Restore()) CenterOnScreen();
   shownOnce_ = true;
   FormShow();
   ShowWindow(Handle(), SW_SHOWNORMAL);
@@ -161,6 +164,7 @@ void TfrmColorPick::CloseRequested() {
 void TfrmColorPick::SaveAndClose() {
   if (closing_) return;
   closing_ = true;
+  formStorage_.Save();
   FormClose();
   DestroyWindow(Handle());
 }
@@ -191,7 +195,10 @@ void TfrmColorPick::EndSession(bool ending) {
   if (!ending) return;
   // The process may be ended as soon as this returns: save as "Exit" does,
   // and write the file now.
-  if (!closing_) FormClose();
+  if (!closing_) {
+    formStorage_.Save();
+    FormClose();
+  }
   closing_ = true;
   settings_.WriteFile();
   settings_.SetWriteOnDestroy(false);

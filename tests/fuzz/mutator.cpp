@@ -11,7 +11,7 @@ namespace {
 
 // Keeps single inputs small enough for a quick run while still crossing the
 // 64 KiB palette limit.
-constexpr std::size_t kMaxInputBytes = 256 * 1024;
+constexpr std::size_t kMaxInputBytes = 96 * 1024;
 
 constexpr std::string_view kInterestingBytes{"\r\n\0 \t$-+x0=[];,\xFF\xFE\xEF\xBB\xBF\x80\x7F", 22};
 

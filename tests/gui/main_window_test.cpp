@@ -156,8 +156,7 @@ TEST_F(MainWindow, StoredWindowSettingsAreReadAndWrittenBack) {
   EXPECT_EQ(window.mpalette, L"mine.plt");
   EXPECT_EQ(ExitAndReadSettings(),
             "[Other]\r\nkeep=me\r\n\r\n[TINTWRIGHT]\r\nUpperCase=FALSE\r\nlayout=5\r\npalettename="
-            "mine.plt\r\n"
-            "showtitle=TRUE\r\n\r\n");
+            "mine.plt\r\nFormVersion=0\r\nshowtitle=TRUE\r\n\r\n");
 }
 
 TEST_F(MainWindow, PaletteChangedSinceLoadingIsNotRememberedByName) {
@@ -174,9 +173,14 @@ TEST_F(MainWindow, EndingTheSessionSavesAtOnceAndNeverVetoes) {
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageW(window.Handle(), WM_ENDSESSION, FALSE, 0);  // cancelled: nothing to do
   EXPECT_EQ(ReadFileBytes(SettingsFile()), "[Tintwright]\r\nlayout=1\r\n");
+  window.mempan[0]->SetColor(0x123456);
   SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, 0);
-  EXPECT_EQ(ReadFileBytes(SettingsFile()),
-            "[Tintwright]\r\nlayout=1\r\npalettename=\r\nshowtitle=TRUE\r\nuppercase=TRUE\r\n\r\n");
+  // Saved as "Exit" saves: the stored properties, then the plain palette name.
+  const std::string stored = ReadFileBytes(SettingsFile());
+  for (const char* line : {"layout=1\r\n", "FormVersion=0\r\n", "mempan1_Color=1193046\r\n",
+                           "palettename=\r\n", "uppercase=TRUE\r\n"}) {
+    EXPECT_NE(stored.find(line), std::string::npos) << line << " missing in\n" << stored;
+  }
 }
 
 TEST_F(MainWindow, AltF4RunsExitWhileTheWindowHasTheFocus) {

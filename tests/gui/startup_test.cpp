@@ -33,10 +33,30 @@ TEST(Startup, WithoutArgumentsShowsACentredWindowCaptionedWithTheVersion) {
   EXPECT_NEAR((outer.top + outer.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
 
   ASSERT_TRUE(EndByExitCommand(run, window));
-  EXPECT_NE(ReadFileBytes(run.SettingsFile())
-                .find("[Tintwright]\r\npalettename=\r\nshowtitle=TRUE\r\nuppercase=TRUE\r\nlayout="
-                      "2\r\n\r\n"),
-            std::string::npos);
+  // A new file: one section, the keys in the order they are first written.
+  const std::string stored = ReadFileBytes(run.SettingsFile());
+  EXPECT_EQ(stored.rfind("[Tintwright]\r\n", 0), 0u) << stored;
+  const std::string desktop = "(" + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + "x" +
+                              std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN)) + ")";
+  const std::vector<std::string> expectedKeys = {"FormVersion",       "Flags",
+                                                 "PixelsPerInch",     "MinMaxPos" + desktop,
+                                                 "MinMaxPos",         "NormPos" + desktop,
+                                                 "NormPos",           "mempan1_Color",
+                                                 "mempan2_Color",     "mempan3_Color",
+                                                 "mempan4_Color",     "mempan5_Color",
+                                                 "mempan6_Color",     "cbxDisplay_ItemIndex",
+                                                 "cbxZoom_ItemIndex", "StayinSystemTray1_Checked",
+                                                 "mempan7_Color",     "mempan8_Color",
+                                                 "mempan9_Color",     "mempan10_Color",
+                                                 "mempan11_Color",    "mempan12_Color",
+                                                 "palettename",       "showtitle",
+                                                 "uppercase",         "layout"};
+  EXPECT_EQ(IniKeys(stored), expectedKeys) << stored;
+  for (const char* line :
+       {"mempan1_Color=10551540\r\n", "mempan10_Color=clLime\r\n", "mempan11_Color=clTeal\r\n",
+        "cbxZoom_ItemIndex=4\r\n", "palettename=\r\n", "layout=2\r\n"}) {
+    EXPECT_NE(stored.find(line), std::string::npos) << line;
+  }
 }
 
 struct VisibilityCase {

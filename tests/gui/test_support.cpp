@@ -95,6 +95,17 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
   return bytes.str();
 }
 
+std::vector<std::string> IniKeys(const std::string& text) {
+  std::vector<std::string> keys;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    const size_t equals = line.find('=');
+    if (equals != std::string::npos && !line.starts_with("["))
+      keys.push_back(line.substr(0, equals));
+  }
+  return keys;
+}
+
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << bytes;

@@ -34,6 +34,8 @@ class TempFolder {
 };
 
 std::string ReadFileBytes(const std::filesystem::path& path);
+// The keys of a settings file's text, in file order.
+std::vector<std::string> IniKeys(const std::string& text);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // The first top-level window of the process with that class name.

@@ -1,6 +1,8 @@
 #include "names/color_sort.h"
 
 #include <algorithm>
+#include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -61,11 +63,13 @@ std::vector<TColor> Sorted(std::vector<TColor> values, int order) {
 }
 
 struct OrderCase {
-  const char* what;
+  const char* name;
   int order;
   std::vector<TColor> input;
   std::vector<TColor> expected;
 };
+
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
 
 class SortOrders : public testing::TestWithParam<OrderCase> {};
 
@@ -76,37 +80,43 @@ TEST_P(SortOrders, SortByTheirKeysAndTieRules) {
 const TColor kRed = RGBHex(0xFF0000), kDarkRed = RGBHex(0x800000), kPink = RGBHex(0xFF8080);
 const TColor kGreen = RGBHex(0x00FF00), kBlue = RGBHex(0x0000FF), kWhite = RGBHex(0xFFFFFF);
 const TColor kBlack = RGBHex(0x000000), kGrey50 = RGBHex(0x323232), kGrey200 = RGBHex(0xC8C8C8);
+const TColor kNavy = RGBHex(0x000080), kLightViolet = RGBHex(0xFF80FF);
 
+// (h, s, v) of the fixture: grey 200 (0, 0, 200), pink (0, 127, 255), light
+// violet (300, 127, 255), dark red (0, 255, 128), red (0, 255, 255), navy
+// (240, 255, 128), blue (240, 255, 255), green (120, 255, 255). #FF0401 has
+// hue 0.71, which counts as 0, so its saturation below 255 puts it before
+// dark red; #FF0001 has hue 359.76, which counts as 359.
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, SortOrders,
     testing::Values(
-        // Hue (h, s, v) = gray (0, 0, 200), pink (0, 127, 255), dark red
-        // (0, 255, 128), red (0, 255, 255), green (120, 255, 255). #FF0301 has
-        // hue 0.47, which counts as 0, so its saturation 254 puts it before dark
-        // red; #FF0001 has hue 359.76, which counts as 359.
-        OrderCase{"hue, then saturation, then value",
+        // hue, then saturation, then value
+        OrderCase{"Hue",
                   SortByHue,
-                  {kGreen, RGBHex(0xFF0001), kRed, kPink, kDarkRed, kGrey200, RGBHex(0xFF0301)},
-                  {kGrey200, kPink, RGBHex(0xFF0301), kDarkRed, kRed, kGreen, RGBHex(0xFF0001)}},
-        OrderCase{"saturation, then hue, then value",
+                  {kGreen, RGBHex(0xFF0001), kRed, kPink, kDarkRed, kGrey200, RGBHex(0xFF0401)},
+                  {kGrey200, kPink, RGBHex(0xFF0401), kDarkRed, kRed, kGreen, RGBHex(0xFF0001)}},
+        // saturation, then hue, then value
+        OrderCase{"Saturation",
                   SortBySaturation,
-                  {kBlue, kRed, kGrey200, kDarkRed, kGrey50, kPink},
-                  {kGrey50, kGrey200, kPink, kDarkRed, kRed, kBlue}},
-        OrderCase{"value, then saturation, then hue",
+                  {kBlue, kRed, kNavy, kGrey200, kDarkRed, kGrey50, kPink},
+                  {kGrey50, kGrey200, kPink, kDarkRed, kRed, kNavy, kBlue}},
+        // value, then saturation, then hue
+        OrderCase{"Value",
                   SortByValue,
-                  {kBlue, kRed, kWhite, kPink, kDarkRed},
-                  {kDarkRed, kWhite, kPink, kRed, kBlue}},
-        OrderCase{"brightness sum, largest first",
+                  {kBlue, kRed, kLightViolet, kWhite, kPink, kDarkRed},
+                  {kDarkRed, kWhite, kPink, kLightViolet, kRed, kBlue}},
+        // brightness sum, largest first
+        OrderCase{"Brightness",
                   SortByBrightness,
                   {kGrey50, kWhite, kBlack, kPink, kRed},
                   {kWhite, kPink, kRed, kGrey50, kBlack}},
-        OrderCase{"an unknown order: brightness sum, smallest first",
+        // an order outside 0..7: brightness sum, smallest first
+        OrderCase{"UnknownOrder",
                   8,
                   {kGrey50, kWhite, kBlack, kPink, kRed},
                   {kBlack, kGrey50, kRed, kPink, kWhite}},
-        OrderCase{
-            "a negative order is unknown too", -1, {kWhite, kRed, kBlack}, {kBlack, kRed, kWhite}}),
-    [](const auto& info) { return std::to_string(info.index); });
+        OrderCase{"NegativeOrder", -1, {kWhite, kRed, kBlack}, {kBlack, kRed, kWhite}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Red, green and blue order alike: the channel largest first, then the
 // brightness sum smallest first. One fixture serves all three by moving its
@@ -144,20 +154,25 @@ TEST(SortOrders, NameOrderBreaksTiesByTheDarkerColor) {
 // Entries the order cannot tell apart land where the list's quicksort leaves
 // them: not in input order, and not simply reversed either.
 TEST(SortColors, LeavesEqualEntriesWhereItsQuicksortPutsThem) {
+  // Red, green, blue and grey 85 share the brightness sum 255; yellow and
+  // cyan share 510.
+  const RColor red{"Red", kRed}, green{"Green", kGreen}, blue{"Blue", kBlue},
+      grey{"Grey", RGBHex(0x555555)}, yellow{"Yellow", RGBHex(0xFFFF00)},
+      cyan{"Cyan", RGBHex(0x00FFFF)};
   struct TieCase {
-    std::vector<std::string_view> input, expected;
+    TRColorArray input;
+    std::vector<std::string_view> expected;
   };
   const TieCase kCases[] = {
-      {{"A"}, {"A"}},
-      {{"A", "B"}, {"B", "A"}},
-      {{"A", "B", "C"}, {"C", "B", "A"}},
-      {{"A", "B", "C", "D"}, {"C", "D", "A", "B"}},
+      {{red}, {"Red"}},
+      {{red, green}, {"Green", "Red"}},
+      {{red, green, blue}, {"Blue", "Green", "Red"}},
+      {{red, green, blue, grey}, {"Blue", "Grey", "Red", "Green"}},
+      // Two pairs: where the first pivot sits decides the order within each.
+      {{red, yellow, green, cyan}, {"Cyan", "Yellow", "Red", "Green"}},
   };
   for (const TieCase& c : kCases) {
-    // Red, green, blue and grey 85 all have brightness sum 255.
-    const TColor kSum255[] = {kRed, kGreen, kBlue, RGBHex(0x555555)};
-    TRColorArray colors;
-    for (std::size_t i = 0; i < c.input.size(); ++i) colors.push_back({c.input[i], kSum255[i]});
+    TRColorArray colors = c.input;
     SortColors(colors, SortByBrightness);
     std::vector<std::string_view> names;
     for (const RColor& rc : colors) names.push_back(rc.Name);

@@ -120,6 +120,20 @@ TEST(ColorTables, ExtendedNamesKeepNonASCIILettersAndApostrophes) {
   }
 }
 
+// Spaces are part of a name, so a stray one would show; only the two HTML
+// names that have always ended in one do.
+TEST(ColorTables, NamesCarryNoStraySpaces) {
+  for (const bool html : {false, true}) {
+    for (const RColor& c : html ? HTMLColorTable() : ColorNameTable()) {
+      const bool trailing = html && (c.Name == "IndianRed " || c.Name == "Indigo ");
+      const std::string_view body = trailing ? c.Name.substr(0, c.Name.size() - 1) : c.Name;
+      EXPECT_FALSE(body.empty() || body.front() == ' ' || body.back() == ' ')
+          << '"' << c.Name << '"';
+      EXPECT_EQ(body.find("  "), std::string_view::npos) << '"' << c.Name << '"';
+    }
+  }
+}
+
 TEST(ColorTables, HTMLTableIsAlphabetical) {
   const auto folded = [](std::string_view s) {
     std::string out(s);

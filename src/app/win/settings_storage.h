@@ -43,6 +43,8 @@ class SettingsStorage {
   void WriteString(const char* key, const std::string& value) {
     ini_.WriteString(kSection, key, value);
   }
+  // The whole file, for the form storage's own keys.
+  IniFile& File() { return ini_; }
 
  private:
   std::filesystem::path file_;
