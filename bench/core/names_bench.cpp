@@ -1,3 +1,4 @@
+#include <cstddef>
 #include <random>
 #include <vector>
 
@@ -39,31 +40,29 @@ const char* ListLabel(const benchmark::State& state) {
 }
 
 // One iteration is one query, so the time per iteration is per closest match.
-void BM_ClosestColorGrid(benchmark::State& state) {
-  const TRColorArray colors = ShownList(state);
-  const ClosestColorFinder finder(colors);
+template <typename Find>
+void TimeQueries(benchmark::State& state, Find find) {
   const std::vector<Query>& queries = Queries();
   std::size_t next = 0;
   for (auto _ : state) {
-    const Query& q = queries[next];
-    benchmark::DoNotOptimize(finder.Find(-1, q.red, q.green, q.blue));
+    benchmark::DoNotOptimize(find(queries[next]));
     next = next + 1 == queries.size() ? 0 : next + 1;
   }
   state.SetLabel(ListLabel(state));
+}
+
+void BM_ClosestColorGrid(benchmark::State& state) {
+  const TRColorArray colors = ShownList(state);
+  const ClosestColorFinder finder(colors);
+  TimeQueries(state, [&](const Query& q) { return finder.Find(-1, q.red, q.green, q.blue); });
 }
 BENCHMARK(BM_ClosestColorGrid)->Arg(0)->Arg(1);
 
 // The baseline: the plain scan over every item.
 void BM_ClosestColorScan(benchmark::State& state) {
   const TRColorArray colors = ShownList(state);
-  const std::vector<Query>& queries = Queries();
-  std::size_t next = 0;
-  for (auto _ : state) {
-    const Query& q = queries[next];
-    benchmark::DoNotOptimize(FindClosestColor(colors, -1, q.red, q.green, q.blue));
-    next = next + 1 == queries.size() ? 0 : next + 1;
-  }
-  state.SetLabel(ListLabel(state));
+  TimeQueries(state,
+              [&](const Query& q) { return FindClosestColor(colors, -1, q.red, q.green, q.blue); });
 }
 BENCHMARK(BM_ClosestColorScan)->Arg(0)->Arg(1);
 

@@ -23,9 +23,10 @@ int CellOf(int red, int green, int blue) {
 }
 
 // Squared distances from a channel value to the nearest and the farthest
-// value of each run, laid out run by run: near[run * n + item].
+// value of each run, laid out run by run: toNearest[run * n + item]. (Not
+// "near" and "far": the Windows headers define those as macros.)
 struct AxisDistances {
-  std::vector<int> near, far;
+  std::vector<int> toNearest, toFarthest;
 };
 
 AxisDistances DistancesToRuns(const std::vector<RColor>& items, int (*channel)(TColor)) {
@@ -37,8 +38,8 @@ AxisDistances DistancesToRuns(const std::vector<RColor>& items, int (*channel)(T
       const int v = channel(items[i].Value);
       const int nearest = v < lo ? lo - v : (v > hi ? v - hi : 0);
       const int farthest = std::max(v - lo, hi - v);
-      d.near[run * n + i] = nearest * nearest;
-      d.far[run * n + i] = farthest * farthest;
+      d.toNearest[run * n + i] = nearest * nearest;
+      d.toFarthest[run * n + i] = farthest * farthest;
     }
   }
   return d;
@@ -84,10 +85,11 @@ ClosestColorFinder::ClosestColorFinder(std::span<const RColor> items)
     const std::size_t b = cell % kCellsPerAxis * n;
     int bound = std::numeric_limits<int>::max();
     for (std::size_t i = 0; i < n; ++i) {
-      bound = std::min(bound, red.far[r + i] + green.far[g + i] + blue.far[b + i]);
+      bound =
+          std::min(bound, red.toFarthest[r + i] + green.toFarthest[g + i] + blue.toFarthest[b + i]);
     }
     for (std::size_t i = 0; i < n; ++i) {
-      if (red.near[r + i] + green.near[g + i] + blue.near[b + i] > bound) continue;
+      if (red.toNearest[r + i] + green.toNearest[g + i] + blue.toNearest[b + i] > bound) continue;
       const TColor v = items_[i].Value;
       candidates_.push_back({static_cast<std::int32_t>(i), static_cast<std::uint8_t>(RedOf(v)),
                              static_cast<std::uint8_t>(GreenOf(v)),

@@ -94,7 +94,7 @@ int CompareColors(const RColor& a, const RColor& b, int order) {
 }
 
 void SortColors(TRColorArray& colors, int order) {
-
+  if (colors.size() < 2) return;  // nothing to order; an empty array has no pivot
   QuickSort(colors, 0, static_cast<std::ptrdiff_t>(colors.size()) - 1, order);
 }
 

@@ -38,7 +38,8 @@ std::optional<TColor> AverageColor(const BgrImageView& block, int left, int top,
     }
   }
   if (count == 0) return std::nullopt;
-  return MakeColor(red / count, green / count, blue / count);
+  const auto mean = [count](std::uint64_t sum) { return static_cast<int>(sum / count); };
+  return MakeColor(mean(red), mean(green), mean(blue));
 }
 
 }  // namespace tw

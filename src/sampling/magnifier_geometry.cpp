@@ -15,8 +15,8 @@ struct Offset {
 // The crosshair's fixed nudge (dx, dy) for each zoom factor 1 … 20. It follows
 // no formula: it is where the magnifier has always put its crosshair.
 constexpr Offset kCrosshairOffsets[kMaxZoom] = {
-    {0, 0},  {0, -1}, {0, 0}, {0, 0}, {0, -1}, {1, 1}, {-1, 1}, {0, 0}, {3, 1}, {0, -1},
-    {3, 3},  {1, -1}, {1, -1}, {3, 1}, {0, 0}, {0, 0}, {3, 1},  {0, 1}, {0, 1}, {0, 1},
+    {0, 0}, {0, -1}, {0, 0},  {0, 0}, {0, -1}, {1, 1}, {-1, 1}, {0, 0}, {3, 1}, {0, -1},
+    {3, 3}, {1, -1}, {1, -1}, {3, 1}, {0, 0},  {0, 0}, {3, 1},  {0, 1}, {0, 1}, {0, 1},
 };
 
 int ValidZoom(int zoom) { return zoom >= 1 && zoom <= kMaxZoom ? zoom : kDefaultZoom; }

@@ -9,8 +9,7 @@ namespace {
 
 // 64-bit, so the product cannot overflow for any picture size.
 int SourceIndex(int targetIndex, int sourceLength, int targetLength) {
-  const std::int64_t scaled =
-      std::int64_t{targetIndex} * sourceLength + (sourceLength - 1) / 2;
+  const std::int64_t scaled = std::int64_t{targetIndex} * sourceLength + (sourceLength - 1) / 2;
   return static_cast<int>(scaled / targetLength);
 }
 

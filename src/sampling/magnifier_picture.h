@@ -11,9 +11,10 @@ namespace tw {
 // with no smoothing: target column d shows source column
 // (d × source width + (source width − 1) div 2) div target width, and rows
 // alike. For an enlargement this is the pixel StretchBlt picks in its
-// COLORONCOLOR mode, so the extra rows and columns of a non-whole ratio fall
-// where the window system would put them. An empty source or target leaves
-// the target untouched. The two views must not overlap.
+// COLORONCOLOR mode (measured under Wine for every pair of lengths up to
+// 200), so the extra rows and columns of a non-whole ratio fall where the
+// window system puts them. An empty source or target leaves the target
+// untouched. The two views must not overlap.
 void StretchPixels(const BgrImageView& source, const BgrImageView& target);
 
 // The color of the picture's pixel (x, y), or nullopt outside the picture:

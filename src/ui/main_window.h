@@ -65,6 +65,16 @@ class TfrmColorPick : public Form {
   void btnCopyClick();
   void btnSetClick();
 
+  // The palette slots and palette files.
+  void mempan1MouseDown(Panel& slot, MouseButton button);
+  void mempan2MouseMove(Panel& slot);
+  void SaveColorHere1Click();
+  void SetasBackground1Click();
+  void SetasTextColor1Click();
+  void Copy1Click();
+  void btnLoadPaletteClick();
+  void btnSavePaletteClick();
+
   // Fields the entry sets after creation.
   bool AllowClose = false;
   std::wstring paramcolor;
@@ -167,6 +177,7 @@ class TfrmColorPick : public Form {
   MenuItem* RedoColorchange1 = nullptr;
   MenuItem* StayinSystemTray1 = nullptr;
   MenuItem* Exit1 = nullptr;
+  MenuItem* SetasTextColor1 = nullptr;
 
   SettingsStorage& Settings() { return settings_; }
 
@@ -184,6 +195,7 @@ class TfrmColorPick : public Form {
   void CreateMagnifierControls();
   void CreateMenus();
   void CreateColorCodeMenu(MenuItem& main);
+  void CreatePaletteMenu();
   void BindEditingHandlers();
 
   // Lifecycle.
@@ -203,6 +215,12 @@ class TfrmColorPick : public Form {
   bool HasTrayIcon() const { return false; }
 
   void StayinSystemTray1Click(MenuItem& sender);
+
+  // The slot on which the palette menu was opened.
+  Panel& SlotOfMenu() const;
+  void StoreCurrentColor(Panel& slot);
+  void RefreshSlotHints();
+  void ShowPaletteName(const std::filesystem::path& file);
 
   // Editing handlers.
   void CurrencyEdit13Change();

@@ -141,6 +141,7 @@ void TfrmColorPick::FormShow() {
   if (!startedWithAllowClose) AllowClose = !StayinSystemTray1->Checked;
   SynchroniseControls(0);
   if (!paramcolor.empty()) ApplyParamColor();
+  RefreshSlotHints();
 }
 
 void TfrmColorPick::ApplyParamColor() {

@@ -61,6 +61,7 @@ void TfrmColorPick::CreateMenus() {
   Exit1 = &main.Add(L"Exit1", L"Exit", ShortCut{VK_F4, false, false, true}, 0, kExitCommand);
   Exit1->OnClick = [this](MenuItem& sender) { Exit1Click(sender); };
   Popup = pupMain;
+  CreatePaletteMenu();
   SetShortcutMenu(pupMain);
 
   btnClose->OnClick = [this](SpeedButton& sender) { btnCloseClick(sender); };

@@ -3,6 +3,7 @@
 // a crash or undefined behaviour ends the run with the sanitizer's report;
 // the input under test is always in the scratch folder's current-*.bin.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,5 @@
 #include "mutator.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 

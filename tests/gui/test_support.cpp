@@ -179,28 +179,39 @@ bool WaitForMessageBox(DWORD processId, MessageBoxSeen& seen, HWND& box,
 
 void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
 
-MessageBoxAnswerer::MessageBoxAnswerer()
-    : thread_([this] {
+DialogAnswerer::DialogAnswerer(std::filesystem::path fileName)
+    : fileName_(std::move(fileName)), thread_([this] {
         while (!stop_) {
-          if (HWND box = FindWindowOf(GetCurrentProcessId(), L"#32770", true)) {
-            {
-              std::lock_guard lock(mutex_);
-              seen_.push_back(Describe(box));
-            }
-            PressOk(box);
-            // Wait for that box to go, so that it is counted once.
-            for (int i = 0; i < 500 && IsWindow(box) && !stop_; ++i) Sleep(10);
+          if (HWND dialog = FindWindowOf(GetCurrentProcessId(), L"#32770", true)) {
+            Answer(dialog);
+            // Wait for that dialog to go, so that it is answered once.
+            for (int i = 0; i < 500 && IsWindow(dialog) && !stop_; ++i) Sleep(10);
           }
           Sleep(10);
         }
       }) {}
 
-MessageBoxAnswerer::~MessageBoxAnswerer() {
+void DialogAnswerer::Answer(HWND dialog) {
+  {
+    std::lock_guard lock(mutex_);
+    seen_.push_back(Describe(dialog));
+  }
+  // The file name box of the open and save dialogs: a combo box's edit in
+  // the newer layout, a plain edit in the older one.
+  constexpr int kFileNameCombo = 0x47C;
+  constexpr int kFileNameEdit = 0x480;
+  HWND fileName = GetDlgItem(dialog, kFileNameCombo);
+  if (!fileName) fileName = GetDlgItem(dialog, kFileNameEdit);
+  if (fileName && !fileName_.empty()) SetWindowTextW(fileName, fileName_.c_str());
+  PressOk(dialog);
+}
+
+DialogAnswerer::~DialogAnswerer() {
   stop_ = true;
   thread_.join();
 }
 
-std::vector<MessageBoxSeen> MessageBoxAnswerer::Seen() {
+std::vector<MessageBoxSeen> DialogAnswerer::Seen() {
   std::lock_guard lock(mutex_);
   return seen_;
 }

@@ -81,21 +81,26 @@ bool WaitForMessageBox(DWORD processId, MessageBoxSeen& seen, HWND& box,
 // Presses the box's OK button.
 void PressOk(HWND box);
 
-// Answers every message box of this process with OK from a thread of its
-// own, so that code which shows one modally can run to its end in a test.
-class MessageBoxAnswerer {
+// Answers every dialog box of this process from a thread of its own, so that
+// code which shows one modally can run to its end in a test: a message box
+// with OK, a file dialog with the given file name. Records what it saw.
+class DialogAnswerer {
  public:
-  MessageBoxAnswerer();
-  ~MessageBoxAnswerer();
-  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
-  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+  explicit DialogAnswerer(std::filesystem::path fileName = {});
+  ~DialogAnswerer();
+  DialogAnswerer(const DialogAnswerer&) = delete;
+  DialogAnswerer& operator=(const DialogAnswerer&) = delete;
   std::vector<MessageBoxSeen> Seen();
 
  private:
+  void Answer(HWND dialog);
+
+  std::filesystem::path fileName_;
   std::atomic<bool> stop_{false};
   std::mutex mutex_;
   std::vector<MessageBoxSeen> seen_;
   std::thread thread_;
 };
+using MessageBoxAnswerer = DialogAnswerer;
 
 }  // namespace tw::test

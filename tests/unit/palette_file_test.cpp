@@ -32,21 +32,14 @@ constexpr PaletteSlots kDefaultSlots = {
     Rgb(0x0FC0FC), Rgb(0xFF0800), Rgb(0x0048BA), Rgb(0x00FF00), Rgb(0x008080), Rgb(0xD40000),
 };
 
-// The slots of every_form.plt and its encoded copies.
-const std::vector<TColor> kEveryForm = {
-    Rgb(0x00FF00),
-    Rgb(0x00FF00),
-    Rgb(0x00FF00),
-    Rgb(0x00FF00),
-    Rgb(0x00FF00),
-    Rgb(0x00FF00),
-    SystemColor(15),
-    SystemColor(32),
-    -1,
-    31,
-    0x1FFFFFFF,
-    -2147483647 - 1,
-};
+// The slots of every_form.plt and its encoded copies: clLime spelled six
+// ways, then clBtnFace, $FF000020, -$1, x1F, clNone and -2147483648.
+const std::vector<TColor> kEveryForm = [] {
+  std::vector<TColor> colors(6, Rgb(0x00FF00));
+  colors.insert(colors.end(),
+                {SystemColor(15), SystemColor(32), -1, 31, 0x1FFFFFFF, -2147483647 - 1});
+  return colors;
+}();
 
 std::vector<TColor> Prefix(const PaletteSlots& slots, std::size_t count) {
   return {slots.begin(), slots.begin() + static_cast<std::ptrdiff_t>(count)};

@@ -72,7 +72,7 @@ TEST(MagnifierGeometryFor, DefaultPictureMatchesTheWorkedTable) {
       // Zooms with a negative and a large offset, worked out by hand.
       {7, {23, 18, 7, 7, 79, 67, 76, 64, 84, 72}},
       {11, {15, 12, 11, 11, 85, 74, 80, 69, 92, 81}},
-      {12, {13, 11, 12, 12, 79, 65, 73, 59, 86, 73}},
+      {12, {13, 11, 12, 12, 79, 65, 73, 59, 86, 72}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(MagnifierGeometryFor(kPictureWidth, kPictureHeight, c.zoom), c.geometry)

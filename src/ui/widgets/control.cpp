@@ -160,6 +160,9 @@ LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       DispatchMouse(OnMouseMove, MouseButton::Left, lParam);
       break;
+    case WM_LBUTTONDBLCLK:
+      if (OnDblClick) OnDblClick(*this);
+      break;
     case WM_CONTEXTMENU:
       if (Popup) {
         POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

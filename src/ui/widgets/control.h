@@ -74,6 +74,7 @@ class Control {
   MouseHandler OnMouseDown;
   MouseHandler OnMouseUp;
   MouseHandler OnMouseMove;
+  std::function<void(Control& sender)> OnDblClick;
 
   // The color that labels and other see-through children paint behind them.
   virtual TColor BackgroundColor() const;

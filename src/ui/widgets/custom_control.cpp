@@ -5,9 +5,10 @@
 
 namespace tw::ui {
 
-void CustomControl::CreateCustom(const wchar_t* className, const Rect& designBounds, DWORD style) {
-  RegisterWindowClass(className);
-  Create({className, style | WS_CLIPCHILDREN, 0, L"", designBounds});
+void CustomControl::CreateCustom(const wchar_t* className, const Rect& designBounds,
+                                 UINT classStyle) {
+  RegisterWindowClass(className, 0, classStyle);
+  Create({className, WS_CLIPCHILDREN, 0, L"", designBounds});
 }
 
 void CustomControl::FillBackground(HDC dc, const RECT& area, TColor color) const {

@@ -14,7 +14,7 @@ class CustomControl : public Control {
   CustomControl(Form& owner, Control& parent, std::wstring name)
       : Control(owner, &parent, std::move(name)) {}
 
-  void CreateCustom(const wchar_t* className, const Rect& designBounds, DWORD style = 0);
+  void CreateCustom(const wchar_t* className, const Rect& designBounds, UINT classStyle = 0);
   virtual void Paint(HDC dc, const RECT& client) = 0;
   virtual void FontChanged() {}
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

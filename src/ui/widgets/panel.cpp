@@ -18,7 +18,7 @@ Panel::Panel(Form& owner, Control& parent, std::wstring name, const Design& desi
       inner_(design.inner),
       caption_(design.caption),
       fontColor_(kWindowTextColor) {
-  CreateCustom(L"TwPanel", design.bounds);
+  CreateCustom(L"TwPanel", design.bounds, CS_DBLCLKS);  // palette slots copy on a double-click
 }
 
 void Panel::SetColor(TColor color) {

@@ -2,11 +2,12 @@
 
 namespace tw::ui {
 
-void RegisterWindowClass(const wchar_t* className, int iconResource) {
+void RegisterWindowClass(const wchar_t* className, int iconResource, UINT classStyle) {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof(windowClass);
   HINSTANCE instance = GetModuleHandleW(nullptr);
   if (GetClassInfoExW(instance, className, &windowClass)) return;
+  windowClass.style = classStyle;
   windowClass.lpfnWndProc = DefWindowProcW;
   windowClass.hInstance = instance;
   if (iconResource) windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(iconResource));

@@ -11,6 +11,6 @@ inline constexpr int kProgramIcon = IDI_TINTWRIGHT;
 
 // Registers a window class whose procedure is DefWindowProcW; the wrappers
 // give each window its behaviour by subclassing. Registering twice is harmless.
-void RegisterWindowClass(const wchar_t* className, int iconResource = 0);
+void RegisterWindowClass(const wchar_t* className, int iconResource = 0, UINT classStyle = 0);
 
 }  // namespace tw::ui
