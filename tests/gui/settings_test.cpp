@@ -1,0 +1,130 @@
+// What the real window keeps in its settings file, and what comes back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "test_support.h"
+#include "ui/command_ids.h"
+#include "ui/main_window.h"
+
+namespace tw::test {
+namespace {
+
+using ui::TfrmColorPick;
+
+class Settings : public testing::Test {
+ protected:
+  TfrmColorPick& Start() {
+    window_ = std::make_unique<TfrmColorPick>(SettingsFile());
+    window_->Show();
+    return *window_;
+  }
+  std::string Exit() {
+    window_->Exit1Click(*window_->Exit1);
+    window_.reset();
+    return ReadFileBytes(SettingsFile());
+  }
+  std::filesystem::path SettingsFile() const { return folder_.Path() / L"Tintwright.ini"; }
+  void Store(const std::string& text) { WriteFileBytes(SettingsFile(), text); }
+
+  TempFolder folder_;
+  std::unique_ptr<TfrmColorPick> window_;
+};
+
+TEST_F(Settings, StoredPropertiesComeBackAfterARestart) {
+  TfrmColorPick& first = Start();
+  first.mempan[0]->SetColor(0x123456);
+  first.mempan[9]->SetColor(static_cast<TColor>(0xFF00000F));
+  first.HTMLHex1Click(*first.FindMenuItem(L"RGBValues1"));
+  first.cbxZoom->SetItemIndex(9);
+  first.StayinSystemTray1->Click();
+  const std::string stored = Exit();
+  EXPECT_NE(stored.find("mempan10_Color=clBtnFace\r\n"), std::string::npos);
+
+  TfrmColorPick& second = Start();
+  EXPECT_EQ(second.mempan[0]->Color(), 0x123456);
+  EXPECT_EQ(second.mempan[9]->Color(), static_cast<TColor>(0xFF00000F));
+  EXPECT_EQ(second.cbxDisplay->ItemIndex(), 4);
+  EXPECT_EQ(second.edtColor->Text(), L"65,105,225") << "the restored notation writes the code";
+  EXPECT_EQ(second.cbxZoom->ItemIndex(), 9);
+  EXPECT_FALSE(second.StayinSystemTray1->Checked);
+  EXPECT_TRUE(second.AllowClose) << "not staying in the tray, a close exits";
+}
+
+TEST_F(Settings, UnreadableStoredPropertiesKeepTheirDesignValuesSilently) {
+  Store(
+      "[Tintwright]\r\nmempan2_Color=junk\r\ncbxZoom_ItemIndex=25\r\ncbxDisplay_ItemIndex=-3\r\n"
+      "StayinSystemTray1_Checked=maybe\r\nmempan3_Color=clRed\r\n");
+  DialogAnswerer answerer;
+  TfrmColorPick& window = Start();
+  EXPECT_TRUE(answerer.Seen().empty());
+  EXPECT_EQ(window.mempan[1]->Color(), 65486);
+  EXPECT_EQ(window.cbxZoom->ItemIndex(), 4);
+  EXPECT_EQ(window.cbxDisplay->ItemIndex(), 0);
+  EXPECT_TRUE(window.StayinSystemTray1->Checked);
+  EXPECT_EQ(window.mempan[2]->Color(), 255) << "a readable one next to them still applies";
+}
+
+TEST_F(Settings, NegativeFormVersionKeepsTheDesignForThatRunOnly) {
+  Store("[Tintwright]\r\nFormVersion=-1\r\nmempan1_Color=255\r\n");
+  EXPECT_EQ(Start().mempan[0]->Color(), 10551540);
+  const std::string stored = Exit();
+  EXPECT_NE(stored.find("FormVersion=0\r\n"), std::string::npos);
+  EXPECT_NE(stored.find("mempan1_Color=10551540\r\n"), std::string::npos);
+}
+
+struct PositionCase {
+  const char* name;
+  std::string stored;
+  bool placed;  // at 200, 150; otherwise centred
+};
+
+TEST_F(Settings, StoredPositionIsUsedOnlyWhereItFits) {
+  const std::string desktop = "(" + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + "x" +
+                              std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN)) + ")";
+  const PositionCase cases[] = {
+      {"saved here", "PixelsPerInch=96\r\nNormPos=200,150,700,450\r\n", true},
+      {"this desktop's key wins",
+       "PixelsPerInch=96\r\nNormPos=5000,5000,5100,5100\r\nNormPos" + desktop + "=200,150,1,1\r\n",
+       true},
+      {"another resolution", "PixelsPerInch=120\r\nNormPos=200,150,700,450\r\n", false},
+      {"off every monitor", "PixelsPerInch=96\r\nNormPos=5000,150,5500,450\r\n", false},
+      {"corner off the screen", "PixelsPerInch=96\r\nNormPos=1200,150,1700,450\r\n", false},
+      {"no position", "PixelsPerInch=96\r\n", false},
+  };
+  for (const PositionCase& c : cases) {
+    Store("[Tintwright]\r\n" + c.stored);
+    TfrmColorPick& window = Start();
+    RECT r;
+    GetWindowRect(window.Handle(), &r);
+    if (c.placed) {
+      EXPECT_EQ(r.left, 200) << c.name;
+      EXPECT_EQ(r.top, 150) << c.name;
+    } else {
+      EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1) << c.name;
+      EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1) << c.name;
+    }
+    Exit();
+  }
+}
+
+TEST(SettingsOfAHiddenRun, OnlyTheWindowsOwnKeysAreWritten) {
+  TempFolder folder;
+  const auto file = folder.Path() / L"Tintwright.ini";
+  WriteFileBytes(file, "[Tintwright]\r\nmempan1_Color=255\r\nNormPos=1,2,3,4\r\n");
+  ProgramRun run(folder, L"/autostart");
+  HWND window = run.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(run.WaitForIdle());
+  PostMessageW(window, WM_COMMAND, ui::kExitCommand, 0);
+  ASSERT_EQ(run.WaitForExit(), 0u);
+  EXPECT_EQ(
+      ReadFileBytes(file),
+      "[Tintwright]\r\nmempan1_Color=255\r\nNormPos=1,2,3,4\r\nFormVersion=0\r\npalettename=\r\n"
+      "showtitle=TRUE\r\nuppercase=TRUE\r\nlayout=2\r\n\r\n");
+}
+
+}  // namespace
+}  // namespace tw::test
