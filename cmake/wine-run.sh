@@ -22,11 +22,23 @@ export WINEPREFIX=${TW_WINEPREFIX:-$(tw_test_prefix "$(build_dir_of "$1")")}
 bash "$tools/wine-prefix.sh" "$WINEPREFIX"
 [[ -n ${DISPLAY:-} ]] || echo "wine-run: DISPLAY is not set, windows cannot open (tools/test.sh starts Xvfb)" >&2
 
+# CTest ends a test that runs out of time with SIGKILL, which does not reach
+# the programs it started (Wine gives each a session of its own): a
+# Tintwright.exe left so would answer the next test's single-instance check.
+# In the tests' prefix nothing but Wine's own programs may run between tests.
+if [[ -z ${TW_WINEPREFIX:-} && -n $(tw_wine_programs "$WINEPREFIX") ]]; then
+  echo "wine-run: ending what an earlier test left running:" >&2
+  tw_wine_programs "$WINEPREFIX" >&2
+  tw_wine_stop "$WINEPREFIX"
+fi
+
 # Wine's server, services and desktop process inherit the stderr of the
 # program that first needs them and keep it open until they exit; CTest
 # waits for the end of that pipe, which made every test last as long as
-# Wine's shutdown. So they get a file, which is passed on as it grows.
-stderr_file=$(mktemp -t tintwright-wine-stderr.XXXXXX)
+# Wine's shutdown. So they get a file, which is passed on as it grows. It
+# lies in the prefix: CTest ends a test that times out with SIGKILL, and
+# what that leaves behind goes with the build tree.
+stderr_file=$(mktemp -p "$WINEPREFIX" stderr.XXXXXX)
 trap 'rm -f "$stderr_file"' EXIT
 
 # Debian's server exits as soon as the last program ends, and the next test

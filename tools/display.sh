@@ -13,8 +13,9 @@ tw_display_start() {
   # accepts connections, so there is neither a guessed number nor a sleep.
   # Larger than Wine's 1280x1024 virtual desktop, so a test can tell that the
   # desktop really is the virtual one. -noreset: no server reset between
-  # tests, when the last Wine client disconnects.
-  exec {tw_xvfb_fd}< <(exec Xvfb -displayfd 1 -screen 0 1600x1200x24 -nolisten tcp -noreset 2>"$log")
+  # tests, when the last Wine client disconnects. Its own session keeps a
+  # Ctrl-C from ending it before the Wine programs that draw on it.
+  exec {tw_xvfb_fd}< <(exec setsid Xvfb -displayfd 1 -screen 0 1600x1200x24 -nolisten tcp -noreset 2>"$log")
   tw_xvfb_pid=$!
   if ! read -r -t 30 -u "$tw_xvfb_fd" number; then
     cat "$log" >&2

@@ -14,7 +14,12 @@ bash tools/build.sh win --target Tintwright
 # (settings, registry) never reaches a test, and test.sh ending its Wine
 # server never ends this program.
 export TW_WINEPREFIX=$PWD/build/win/wineprefix-start
-# An Xvfb of our own goes away with this script, so Wine has to go first.
+# Wine passes Ctrl-C on to console programs only, so it would leave the
+# window open: here it ends the Wine programs of this prefix. An Xvfb of our
+# own goes away with this script, so Wine has to go first then, too.
+trap 'tw_wine_stop "$TW_WINEPREFIX"; exit 130' INT TERM
 trap 'if [[ -n $tw_xvfb_pid ]]; then tw_wine_stop "$TW_WINEPREFIX"; fi; tw_display_stop' EXIT
 tw_display_start
-bash cmake/wine-run.sh build/win/bin/Tintwright.exe "$@"
+# In the background, as bash runs traps only between commands but during `wait`.
+bash cmake/wine-run.sh build/win/bin/Tintwright.exe "$@" &
+wait $!

@@ -24,3 +24,17 @@ tw_wine_stop() { # PREFIX
   WINEPREFIX=$1 "$TW_WINESERVER" -k 2>/dev/null || true
   WINEPREFIX=$1 timeout 20 "$TW_WINESERVER" -w 2>/dev/null || true
 }
+
+# The Windows programs running in a prefix, one "PID COMMAND LINE" a line;
+# Wine's own programs from C:\windows are left out. A Windows program is a
+# process of Wine's loader whose command line Wine has set to the program's.
+tw_wine_programs() { # PREFIX
+  local environ pid command
+  for environ in $(grep -lzxF "WINEPREFIX=$1" /proc/[0-9]*/environ 2>/dev/null); do
+    pid=${environ#/proc/}
+    pid=${pid%/environ}
+    [[ $(readlink "/proc/$pid/exe") == */wine64* ]] || continue
+    command=$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null) || continue
+    [[ $command == 'C:\windows\'* ]] || echo "$pid $command"
+  done
+}

@@ -9,7 +9,7 @@ source "$tools/wine-env.sh"
 
 prefix=$(realpath -m "$1")
 stamp=$prefix/.tintwright-setup
-wanted=$(sha256sum "$tools/wine-prefix.sh" "$tools/wine-env.sh" | sha256sum | cut -d' ' -f1)
+wanted=$(sha256sum <"$tools/wine-prefix.sh" | cut -d' ' -f1)
 [[ -f $stamp && $(<"$stamp") == "$wanted" ]] && exit 0
 
 mkdir -p "$(dirname "$prefix")"

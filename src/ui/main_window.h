@@ -9,6 +9,7 @@
 #include "app/win/settings_storage.h"
 #include "color/color_history.h"
 #include "color/tcolor.h"
+#include "sampling/win/screen_reader.h"
 #include "ui/form_storage.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/combo_box.h"
@@ -75,6 +76,21 @@ class TfrmColorPick : public Form {
   void btnLoadPaletteClick();
   void btnSavePaletteClick();
 
+  // The eyedropper and the magnifier.
+  void btnGrabMouseDown(MouseButton button);
+  void btnGrabMouseUp();
+  void Timer1Timer();
+  void imgMagnifierMouseDown(MouseButton button, int x, int y);
+  void imgMagnifierMouseMove(int x, int y);
+  void imgMagnifierMouseUp();
+  void Zoom1X1Click(MenuItem& sender);
+  void Cross1Click(MenuItem& sender);
+  void Off1Click(MenuItem& sender);
+  void SetCoordinates1Click();
+  void ResetCoordinates2Click();
+  void ClearZoomWindow1Click();
+  bool Grabbing() const { return grabbing_; }
+
   // Fields the entry sets after creation.
   bool AllowClose = false;
   std::wstring paramcolor;
@@ -84,6 +100,9 @@ class TfrmColorPick : public Form {
 
   // The window's own fields.
   int cVal = -1;
+  int crosshair = 0;
+  int average = 0;
+  bool mousedownflag = false;
   int rootx = 0;
   int rooty = 0;
   bool showtitle = true;
@@ -178,6 +197,12 @@ class TfrmColorPick : public Form {
   MenuItem* StayinSystemTray1 = nullptr;
   MenuItem* Exit1 = nullptr;
   MenuItem* SetasTextColor1 = nullptr;
+  MenuItem* Cross1 = nullptr;
+  MenuItem* Rectangle1 = nullptr;
+  MenuItem* None1 = nullptr;
+  MenuItem* Off1 = nullptr;
+  MenuItem* N3x3Average1 = nullptr;
+  MenuItem* N5x5Average1 = nullptr;
 
   SettingsStorage& Settings() { return settings_; }
 
@@ -196,6 +221,11 @@ class TfrmColorPick : public Form {
   void CreateMenus();
   void CreateColorCodeMenu(MenuItem& main);
   void CreatePaletteMenu();
+  void CreateMagnifierMenu(MenuItem& main);
+  void CreateAveragingMenu(MenuItem& main);
+  void BindEyedropperHandlers();
+  void ReadMagnifierChoices();
+  void PickFromMagnifier(int x, int y);
   void BindEditingHandlers();
 
   // Lifecycle.
@@ -238,6 +268,10 @@ class TfrmColorPick : public Form {
   SettingsStorage settings_;
   FormStorage formStorage_{*this};
   ColorHistory history_;
+  ScreenReader screenReader_;
+  HCURSOR eyedropCursor_ = nullptr;
+  bool grabbing_ = false;
+  bool tickRunning_ = false;
   std::mt19937 random_;
   HANDLE mutex_ = nullptr;
   bool shownOnce_ = false;

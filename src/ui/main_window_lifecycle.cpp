@@ -48,6 +48,7 @@ TfrmColorPick::TfrmColorPick(std::filesystem::path settingsFile)
   CreateComponents();
   CreateMenus();
   BindEditingHandlers();
+  BindEyedropperHandlers();
   FormCreate();
 }
 
@@ -140,6 +141,7 @@ void TfrmColorPick::Show() {
 void TfrmColorPick::FormShow() {
   if (!startedWithAllowClose) AllowClose = !StayinSystemTray1->Checked;
   SynchroniseControls(0);
+  ReadMagnifierChoices();
   if (!paramcolor.empty()) ApplyParamColor();
   RefreshSlotHints();
 }

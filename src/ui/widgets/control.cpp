@@ -160,6 +160,12 @@ LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
       DispatchMouse(OnMouseMove, MouseButton::Left, lParam);
       break;
+    case WM_SETCURSOR:
+      if (HCURSOR cursor = owner_.ScreenCursor()) {
+        SetCursor(cursor);
+        return TRUE;
+      }
+      break;
     case WM_LBUTTONDBLCLK:
       if (OnDblClick) OnDblClick(*this);
       break;

@@ -117,6 +117,11 @@ void Form::CenterOnScreen() {
   RefreshBoundsFromWindow();
 }
 
+void Form::SetScreenCursor(HCURSOR cursor) {
+  screenCursor_ = cursor;
+  SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
+}
+
 void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(Handle(), caption.c_str()); }
 
 void Form::Paint() {

@@ -74,6 +74,11 @@ class Form : public Control {
   void CenterOnScreen();
   void SetCaption(const std::wstring& caption);
 
+  // A cursor shown over the whole screen (while grabbing), or null for the
+  // usual ones.
+  void SetScreenCursor(HCURSOR cursor);
+  HCURSOR ScreenCursor() const { return screenCursor_; }
+
   HintWindow& Hints() { return hints_; }
   UINT NextMenuId() { return nextMenuId_++; }
   int NextControlId() { return nextControlId_++; }
@@ -116,6 +121,7 @@ class Form : public Control {
   int nextControlId_ = 100;
   UINT nextMenuId_ = 1000;
   Control* creating_ = nullptr;
+  HCURSOR screenCursor_ = nullptr;
   HintWindow hints_;
 };
 

@@ -79,6 +79,7 @@ LRESULT SpeedButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         pressed_ = false;
         InvalidateAll();
       }
+      if (OnCaptureLost) OnCaptureLost(*this);
       break;
     case WM_MOUSEMOVE:
       SetHot(true);

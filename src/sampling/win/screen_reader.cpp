@@ -1,0 +1,70 @@
+#include "sampling/win/screen_reader.h"
+
+#include "sampling/color_averaging.h"
+
+namespace tw {
+namespace {
+
+constexpr int kLargestBlock = 5;
+
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM monitors) {
+  reinterpret_cast<std::vector<ScreenRect>*>(monitors)->push_back(
+      {rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top});
+  return TRUE;
+}
+
+// Copies the screen rectangle to (0, 0) of `target`. Only the part on the
+// desktop is read (a copy reaching beyond it may fail as a whole); the rest
+// is black.
+void CopyScreen(HDC screen, const ScreenRect& rect, HDC target) {
+  const RECT desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                     GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                     GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const RECT wanted{rect.x, rect.y, rect.x + rect.width, rect.y + rect.height};
+  RECT part;
+  if (!IntersectRect(&part, &wanted, &desktop) || !EqualRect(&part, &wanted)) {
+    PatBlt(target, 0, 0, rect.width, rect.height, BLACKNESS);
+  }
+  if (!IsRectEmpty(&part)) {
+    BitBlt(target, part.left - rect.x, part.top - rect.y, part.right - part.left,
+           part.bottom - part.top, screen, part.left, part.top, SRCCOPY);
+  }
+  GdiFlush();
+}
+
+}  // namespace
+
+ScreenReader::ScreenReader() {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = kLargestBlock;
+  info.bmiHeader.biHeight = -kLargestBlock;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  block_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  blockView_ = {static_cast<std::uint8_t*>(bits), kLargestBlock, kLargestBlock,
+                ((kLargestBlock * 3 + 3) / 4) * 4};
+  RefreshMonitors();
+}
+
+void ScreenReader::RefreshMonitors() {
+  monitors_.clear();
+  EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors_));
+}
+
+std::optional<TColor> ScreenReader::Sample(HDC screen, int x, int y, int average) {
+  if (!block_) return std::nullopt;
+  const ScreenRect block = SampleBlock(x, y, average);
+  ui::MemoryDC memory(screen, block_.Get());
+  CopyScreen(screen, block, memory.Get());
+  const BgrImageView view{blockView_.bits, block.width, block.height, blockView_.stride};
+  return AverageColor(view, block.x, block.y, monitors_);
+}
+
+void ScreenReader::Capture(HDC screen, const ScreenRect& rect, HBITMAP target) {
+  ui::MemoryDC memory(screen, target);
+  CopyScreen(screen, rect, memory.Get());
+}
+
+}  // namespace tw

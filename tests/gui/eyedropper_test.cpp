@@ -1,0 +1,332 @@
+// The eyedropper of the real window over a test window painted with known
+// colors, grabbed with a real mouse press on the grab button.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "test_support.h"
+#include "ui/main_window.h"
+#include "ui/widgets/text.h"
+#include "ui/widgets/window_class.h"
+
+namespace tw::test {
+namespace {
+
+using ui::TfrmColorPick;
+
+// A borderless window on top of everything at the desktop's top-left corner,
+// each pixel painted by a function of its screen position.
+class PatternWindow {
+ public:
+  static constexpr int kWidth = 320;
+  static constexpr int kHeight = 240;
+
+  explicit PatternWindow(std::function<COLORREF(int x, int y)> pattern)
+      : pattern_(std::move(pattern)) {
+    ui::RegisterWindowClass(L"TwTestPattern");
+    window_ =
+        CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TwTestPattern", L"", WS_POPUP, 0, 0,
+                        kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+    UpdateWindow(window_);
+    Paint();
+  }
+  ~PatternWindow() { DestroyWindow(window_); }
+  PatternWindow(const PatternWindow&) = delete;
+  PatternWindow& operator=(const PatternWindow&) = delete;
+
+  // Paints straight onto the screen over the window, and again until the
+  // screen shows it (a first paint may race the window's own erase).
+  void Paint() const {
+    WaitUntil([&] {
+      HDC dc = GetDC(window_);
+      for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) SetPixel(dc, x, y, pattern_(x, y));
+      }
+      ReleaseDC(window_, dc);
+      HDC screen = GetDC(nullptr);
+      const bool shown = GetPixel(screen, 7, 5) == pattern_(7, 5) &&
+                         GetPixel(screen, 300, 200) == pattern_(300, 200);
+      ReleaseDC(nullptr, screen);
+      return shown;
+    });
+  }
+
+ private:
+  std::function<COLORREF(int, int)> pattern_;
+  HWND window_ = nullptr;
+};
+
+COLORREF Gradient(int x, int y) { return RGB(x & 0xFF, (y * 2) & 0xFF, (x + 3 * y) & 0xFF); }
+
+class Eyedropper : public testing::Test {
+ protected:
+  void SetUp() override {
+    window_ = std::make_unique<TfrmColorPick>(folder_.Path() / L"Tintwright.ini");
+    window_->Show();
+    SetForegroundWindow(window_->Handle());
+    WaitUntil([&] { return GetForegroundWindow() == window_->Handle(); });
+  }
+  TfrmColorPick& W() { return *window_; }
+
+  // The left button goes down over the grab button and comes up wherever
+  // the pointer is then: delivered as the window system delivers a press
+  // (synthesized input proved unreliable under Wine for repeated presses).
+  void PressGrabButton() {
+    SendMessageW(W().btnGrab->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(13, 13));
+  }
+  void ReleaseMouse() {
+    HWND target = GetCapture() ? GetCapture() : W().btnGrab->Handle();
+    SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(13, 13));
+  }
+
+  // Presses the grab button, moves the pointer to `target`, waits until a
+  // tick has sampled there and releases the button.
+  void Grab(POINT target) {
+    PressGrabButton();
+    ASSERT_TRUE(WaitUntil([&] { return W().Grabbing(); }));
+    SetCursorPos(target.x, target.y);
+    // The labels are written after the sample and before the capture of the
+    // same tick, which then runs to its end before the next check.
+    const std::wstring x = std::to_wstring(target.x - W().rootx);
+    const std::wstring y = std::to_wstring(target.y - W().rooty);
+    W().lblXPos->SetCaption(L"");
+    ASSERT_TRUE(
+        WaitUntil([&] { return W().lblXPos->Caption() == x && W().lblYPos->Caption() == y; }));
+    ReleaseMouse();
+    ASSERT_TRUE(WaitUntil([&] { return !W().Grabbing(); }));
+  }
+
+  TempFolder folder_;
+  std::unique_ptr<TfrmColorPick> window_;
+};
+
+TEST_F(Eyedropper, GrabTakesThePixelUnderThePointer) {
+  PatternWindow pattern(Gradient);
+  const int depth = W().History().UndoDepth();
+  ASSERT_NO_FATAL_FAILURE(Grab({100, 50}));
+  const COLORREF expected = Gradient(100, 50);
+  EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(expected));
+  EXPECT_EQ(W().CurrencyEdit1->Text(), std::to_wstring(GetRValue(expected)));
+  EXPECT_EQ(W().CurrencyEdit2->Text(), std::to_wstring(GetGValue(expected)));
+  EXPECT_EQ(W().CurrencyEdit3->Text(), std::to_wstring(GetBValue(expected)));
+  EXPECT_EQ(W().lblXPos->Caption(), L"100");
+  EXPECT_EQ(W().lblYPos->Caption(), L"50");
+  EXPECT_FALSE(W().Timer1->Enabled());
+  EXPECT_EQ(W().History().UndoDepth(), depth + 1) << "the color from before the grab";
+  W().UndoColorChange1Click();
+  EXPECT_EQ(W().CurrentColor(), 0x00E16941);
+}
+
+TEST_F(Eyedropper, CoordinatesAreShownFromTheChosenOrigin) {
+  PatternWindow pattern(Gradient);
+  SetCursorPos(100, 50);
+  W().FindMenuItem(L"SetCoordinates1")->Click();
+  ASSERT_NO_FATAL_FAILURE(Grab({90, 60}));
+  EXPECT_EQ(W().lblXPos->Caption(), L"-10");
+  EXPECT_EQ(W().lblYPos->Caption(), L"10");
+  W().FindMenuItem(L"ResetCoordinates2")->Click();
+  ASSERT_NO_FATAL_FAILURE(Grab({90, 60}));
+  EXPECT_EQ(W().lblXPos->Caption(), L"90");
+}
+
+// The average of the on-screen points of the (2n+1)² block, as a user would
+// work it out from the pattern.
+TColor ExpectedAverage(int x, int y, int n) {
+  unsigned sums[3] = {0, 0, 0};
+  unsigned count = 0;
+  for (int i = -n; i <= n; ++i) {
+    for (int j = -n; j <= n; ++j) {
+      if (x + j < 0 || y + i < 0) continue;  // off the desktop
+      const COLORREF c = Gradient(x + j, y + i);
+      sums[0] += GetRValue(c);
+      sums[1] += GetGValue(c);
+      sums[2] += GetBValue(c);
+      ++count;
+    }
+  }
+  return MakeColor(sums[0] / count, sums[1] / count, sums[2] / count);
+}
+
+TEST_F(Eyedropper, AveragesCountOnlyThePointsOnTheScreen) {
+  PatternWindow pattern(Gradient);
+  struct Case {
+    const wchar_t* item;
+    int n;
+    POINT at;
+  };
+  const Case cases[] = {
+      {L"N3x3Average1", 1, {120, 70}},
+      {L"N5x5Average1", 2, {120, 70}},
+      {L"N3x3Average1", 1, {0, 0}},  // only four of the nine points are on the screen
+      {L"N5x5Average1", 2, {1, 0}},
+  };
+  for (const Case& c : cases) {
+    W().FindMenuItem(c.item)->Click();
+    EXPECT_EQ(W().average, c.n);
+    ASSERT_NO_FATAL_FAILURE(Grab(c.at));
+    EXPECT_EQ(W().CurrentColor(), ExpectedAverage(c.at.x, c.at.y, c.n))
+        << ui::Narrow(c.item) << " at " << c.at.x << "," << c.at.y;
+  }
+  // At the corner the four points are (0,0), (1,0), (0,1), (1,1).
+  EXPECT_NE(ExpectedAverage(0, 0, 1), MakeColor(255, 255, 255));
+}
+
+TEST_F(Eyedropper, AClickShorterThanATickSamplesNothingButRecordsUndo) {
+  PatternWindow pattern(Gradient);
+  const int depth = W().History().UndoDepth();
+  W().Timer1->OnTimer = nullptr;  // no tick may fall between press and release here
+  PressGrabButton();
+  ReleaseMouse();
+  ASSERT_TRUE(WaitUntil([&] { return W().History().UndoDepth() == depth + 1 && !W().Grabbing(); }));
+  EXPECT_EQ(W().CurrentColor(), 0x00E16941);
+  EXPECT_FALSE(W().Timer1->Enabled());
+}
+
+TEST_F(Eyedropper, OnlyTheLeftButtonGrabs) {
+  SendMessageW(W().btnGrab->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  EXPECT_FALSE(W().Grabbing());
+  EXPECT_FALSE(W().Timer1->Enabled());
+}
+
+TEST_F(Eyedropper, LosingTheMouseEndsTheGrab) {
+  PatternWindow pattern(Gradient);
+  PressGrabButton();
+  ASSERT_TRUE(WaitUntil([&] { return W().Grabbing(); }));
+  ReleaseCapture();  // as when another window takes the mouse
+  EXPECT_TRUE(WaitUntil([&] { return !W().Grabbing() && !W().Timer1->Enabled(); }));
+}
+
+// One pixel of its own color in a plain field: the pointer's pixel.
+constexpr POINT kPointer{150, 100};
+constexpr COLORREF kField = RGB(40, 90, 200);
+constexpr COLORREF kMark = RGB(250, 10, 60);
+COLORREF FieldWithMark(int x, int y) { return x == kPointer.x && y == kPointer.y ? kMark : kField; }
+
+struct ZoomCase {
+  int zoom;
+  SIZE capture;
+  POINT cross;
+  RECT rectangle;  // left, top, right, bottom corners of the outline
+};
+
+// The worked geometry for the 165 × 132 picture.
+const ZoomCase kZooms[] = {
+    {1, {165, 132}, {82, 66}, {82, 66, 84, 68}}, {2, {82, 66}, {83, 66}, {82, 65, 85, 68}},
+    {5, {33, 26}, {82, 66}, {80, 64, 86, 70}},   {10, {16, 13}, {85, 64}, {80, 59, 91, 70}},
+    {20, {8, 6}, {90, 78}, {80, 67, 101, 90}},
+};
+
+std::vector<ColorTriple> Pixels(const BgrImageView& picture) {
+  std::vector<ColorTriple> pixels;
+  for (int y = 0; y < picture.height; ++y)
+    pixels.insert(pixels.end(), picture.Row(y), picture.Row(y) + picture.width);
+  return pixels;
+}
+
+ColorTriple Inverse(ColorTriple c) {
+  return {static_cast<std::uint8_t>(~c.blue), static_cast<std::uint8_t>(~c.green),
+          static_cast<std::uint8_t>(~c.red)};
+}
+
+// The pixels a crosshair inverts: the cross's arms without the centre, or
+// the rectangle's outline.
+std::set<std::pair<int, int>> CrosshairPixels(const ZoomCase& z, bool rectangle) {
+  std::set<std::pair<int, int>> pixels;
+  if (rectangle) {
+    const RECT& r = z.rectangle;
+    for (int x = r.left; x <= r.right; ++x) pixels.insert({x, r.top}), pixels.insert({x, r.bottom});
+    for (int y = r.top; y <= r.bottom; ++y) pixels.insert({r.left, y}), pixels.insert({r.right, y});
+    return pixels;
+  }
+  for (int d = -10; d <= 9; ++d) {
+    if (d != 0)
+      pixels.insert({z.cross.x + d, z.cross.y}), pixels.insert({z.cross.x, z.cross.y + d});
+  }
+  return pixels;
+}
+
+TEST_F(Eyedropper, MagnifierShowsTheCaptureWithTheCrosshairAtItsPlace) {
+  PatternWindow pattern(FieldWithMark);
+  ASSERT_EQ(W().imgMagnifier->Width(), 165);
+  ASSERT_EQ(W().imgMagnifier->Height(), 132);
+  for (const ZoomCase& z : kZooms) {
+    SCOPED_TRACE(testing::Message() << "zoom " << z.zoom);
+    W().FindMenuItem(L"Zoom" + std::to_wstring(z.zoom) + L"X1")->Click();
+    W().FindMenuItem(L"None1")->Click();
+    ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
+    EXPECT_EQ(W().Image1->Picture().width, z.capture.cx);
+    EXPECT_EQ(W().Image1->Picture().height, z.capture.cy);
+    const std::vector<ColorTriple> plain = Pixels(W().imgMagnifier->Picture());
+    const ColorTriple mark{GetBValue(kMark), GetGValue(kMark), GetRValue(kMark)};
+    EXPECT_EQ(W().imgMagnifier->Picture().At(z.cross.x, z.cross.y), mark)
+        << "the pointer's pixel under the cross";
+
+    for (const wchar_t* style : {L"Cross1", L"Rectangle1"}) {
+      SCOPED_TRACE(ui::Narrow(style));
+      W().FindMenuItem(style)->Click();
+      ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
+      const BgrImageView shown = W().imgMagnifier->Picture();
+      const auto inverted = CrosshairPixels(z, style == std::wstring_view(L"Rectangle1"));
+      int wrong = 0;
+      for (int y = 0; y < shown.height; ++y) {
+        for (int x = 0; x < shown.width; ++x) {
+          const ColorTriple before = plain[static_cast<size_t>(y * shown.width + x)];
+          const ColorTriple expected = inverted.count({x, y}) ? Inverse(before) : before;
+          if (shown.At(x, y) != expected && ++wrong <= 3)
+            ADD_FAILURE() << "pixel " << x << "," << y;
+        }
+      }
+      EXPECT_EQ(wrong, 0);
+    }
+  }
+}
+
+TEST_F(Eyedropper, PickingFromTheMagnifierFollowsThePointerAndRecordsUndo) {
+  PatternWindow pattern(FieldWithMark);
+  W().FindMenuItem(L"Zoom5X1")->Click();
+  W().FindMenuItem(L"None1")->Click();
+  ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
+  const int depth = W().History().UndoDepth();
+  ui::Image& picture = *W().imgMagnifier;
+  SendMessageW(picture.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(82, 66));
+  EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(kMark));
+  SendMessageW(picture.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(kField));
+  SendMessageW(picture.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(400, 5));
+  EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(kField))
+      << "outside the picture the color stays";
+  SendMessageW(picture.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(400, 5));
+  EXPECT_FALSE(W().mousedownflag);
+  EXPECT_EQ(W().History().UndoDepth(), depth + 2)
+      << "the color before the pick, then the picked one";
+}
+
+TEST_F(Eyedropper, ClearZoomWindowPaintsTheWindowsGrayAndEmptiesTheLabels) {
+  PatternWindow pattern(Gradient);
+  ASSERT_NO_FATAL_FAILURE(Grab({60, 60}));
+  W().FindMenuItem(L"ClearZoomWindow1")->Click();
+  const BgrImageView picture = W().imgMagnifier->Picture();
+  EXPECT_EQ(picture.At(0, 0), (ColorTriple{103, 103, 103}));
+  EXPECT_EQ(picture.At(164, 131), (ColorTriple{103, 103, 103}));
+  EXPECT_EQ(W().lblXPos->Caption(), L"");
+}
+
+TEST_F(Eyedropper, MenuChoicesSetZoomCrosshairAndGlyph) {
+  W().FindMenuItem(L"Zoom3X1")->Click();
+  EXPECT_EQ(W().cbxZoom->ItemIndex(), 2);
+  W().FindMenuItem(L"Rectangle1")->Click();
+  EXPECT_EQ(W().crosshair, 2);
+  EXPECT_TRUE(W().FindMenuItem(L"Rectangle1")->Checked);
+  EXPECT_FALSE(W().FindMenuItem(L"Cross1")->Checked);
+  W().FindMenuItem(L"N5x5Average1")->Click();
+  EXPECT_EQ(W().average, 2);
+  EXPECT_FALSE(W().FindMenuItem(L"Off1")->Checked);
+}
+
+}  // namespace
+}  // namespace tw::test
