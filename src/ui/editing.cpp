@@ -168,6 +168,7 @@ void TfrmColorPick::updatevalues(int ctype) {
     ScrollBarSaturation->SetPosition(static_cast<int>(Round(hsv.S)));
     ScrollBarValue->SetPosition(static_cast<int>(Round(hsv.V)));
   }
+  findcolorname(color);
   if (lastcolor == color) return;  // nothing below changes with an equal color
   edtColor->SetText(getcolorstring(color));
 }

@@ -9,6 +9,8 @@
 #include "app/win/settings_storage.h"
 #include "color/color_history.h"
 #include "color/tcolor.h"
+#include "names/closest_color.h"
+#include "names/color_list.h"
 #include "sampling/win/screen_reader.h"
 #include "ui/form_storage.h"
 #include "ui/widgets/button.h"
@@ -91,6 +93,16 @@ class TfrmColorPick : public Form {
   void ClearZoomWindow1Click();
   bool Grabbing() const { return grabbing_; }
 
+  // The list of named colors.
+  void ShowonlyhtmlcolorsClick();
+  void SortbyHue1Click(MenuItem& sender);
+  void Setsortmenuitems(int SortValue);
+  void findcolorname(TColor color);
+  void FindClosestColor1Click();
+  void cbxColorsChange();
+  void cbxColorsDrawItem(const DRAWITEMSTRUCT& item);
+  const TRColorArray& ColorItems() const { return colorItems_; }
+
   // Fields the entry sets after creation.
   bool AllowClose = false;
   std::wstring paramcolor;
@@ -114,6 +126,9 @@ class TfrmColorPick : public Form {
   float scalefactor = 1.0f;
   std::wstring version;
   bool UseUpperCase = true;
+  int colorcount = 0;
+  bool bHTMLList = false;
+  int sortorder = 0;
   TColor lastcolor = 0;
   int oLayout = 2;
 
@@ -197,6 +212,8 @@ class TfrmColorPick : public Form {
   MenuItem* StayinSystemTray1 = nullptr;
   MenuItem* Exit1 = nullptr;
   MenuItem* SetasTextColor1 = nullptr;
+  MenuItem* FindClosestColor1 = nullptr;
+  MenuItem* Showonlyhtmlcolors = nullptr;
   MenuItem* Cross1 = nullptr;
   MenuItem* Rectangle1 = nullptr;
   MenuItem* None1 = nullptr;
@@ -223,6 +240,7 @@ class TfrmColorPick : public Form {
   void CreatePaletteMenu();
   void CreateMagnifierMenu(MenuItem& main);
   void CreateAveragingMenu(MenuItem& main);
+  void CreateColorListMenu(MenuItem& main);
   void BindEyedropperHandlers();
   void ReadMagnifierChoices();
   void PickFromMagnifier(int x, int y);
@@ -269,6 +287,8 @@ class TfrmColorPick : public Form {
   FormStorage formStorage_{*this};
   ColorHistory history_;
   ScreenReader screenReader_;
+  TRColorArray colorItems_;
+  std::optional<ClosestColorFinder> closestFinder_;
   HCURSOR eyedropCursor_ = nullptr;
   bool grabbing_ = false;
   bool tickRunning_ = false;

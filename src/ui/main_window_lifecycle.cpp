@@ -140,6 +140,10 @@ void TfrmColorPick::Show() {
 
 void TfrmColorPick::FormShow() {
   if (!startedWithAllowClose) AllowClose = !StayinSystemTray1->Checked;
+  // Set opposite to the stored mark: the handler turns it back and builds
+  // the list.
+  bHTMLList = !Showonlyhtmlcolors->Checked;
+  ShowonlyhtmlcolorsClick();
   SynchroniseControls(0);
   ReadMagnifierChoices();
   if (!paramcolor.empty()) ApplyParamColor();

@@ -55,6 +55,7 @@ void TfrmColorPick::CreateMenus() {
   UndoColorChange1->OnClick = [this](MenuItem&) { UndoColorChange1Click(); };
   RedoColorchange1 = &main.Add(L"RedoColorchange1", L"Redo Colorchange", CtrlAlt('Z'));
   RedoColorchange1->OnClick = [this](MenuItem&) { RedoColorchange1Click(); };
+  CreateColorListMenu(main);
   main.AddSeparator(L"N7");
   StayinSystemTray1 = &main.Add(L"StayinSystemTray1", L"Stay in System Tray");
   StayinSystemTray1->Checked = true;

@@ -40,6 +40,10 @@ TEST_F(Settings, StoredPropertiesComeBackAfterARestart) {
   first.HTMLHex1Click(*first.FindMenuItem(L"RGBValues1"));
   first.cbxZoom->SetItemIndex(9);
   first.StayinSystemTray1->Click();
+  first.FindMenuItem(L"SortbyBlue1")->Click();
+  first.Showonlyhtmlcolors->Click();
+  first.FindMenuItem(L"Rectangle1")->Click();
+  first.FindMenuItem(L"N3x3Average1")->Click();
   const std::string stored = Exit();
   EXPECT_NE(stored.find("mempan10_Color=clBtnFace\r\n"), std::string::npos);
 
@@ -51,6 +55,14 @@ TEST_F(Settings, StoredPropertiesComeBackAfterARestart) {
   EXPECT_EQ(second.cbxZoom->ItemIndex(), 9);
   EXPECT_FALSE(second.StayinSystemTray1->Checked);
   EXPECT_TRUE(second.AllowClose) << "not staying in the tray, a close exits";
+  EXPECT_EQ(second.sortorder, 6);
+  EXPECT_TRUE(second.FindMenuItem(L"SortbyBlue1")->Checked);
+  EXPECT_TRUE(second.bHTMLList);
+  EXPECT_EQ(second.lblHTMLColor->Caption(), L"HTML");
+  EXPECT_EQ(second.ColorItems().size(), 139u);
+  EXPECT_EQ(second.crosshair, 2);
+  EXPECT_TRUE(second.Rectangle1->Checked);
+  EXPECT_EQ(second.average, 1);
 }
 
 TEST_F(Settings, UnreadableStoredPropertiesKeepTheirDesignValuesSilently) {

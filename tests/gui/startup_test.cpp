@@ -60,6 +60,8 @@ TEST(Startup, WithoutArgumentsShowsACentredWindowCaptionedWithTheVersion) {
                                                  "N3x3Average1_Checked",
                                                  "N5x5Average1_Checked",
                                                  "StayinSystemTray1_Checked",
+                                                 "Showonlyhtmlcolors_Checked",
+                                                 "FindClosestColor1_Tag",
                                                  "mempan7_Color",
                                                  "mempan8_Color",
                                                  "mempan9_Color",

@@ -72,6 +72,16 @@ MenuItem* MenuItem::FindByShortCut(const ShortCut& shortCut) {
   return nullptr;
 }
 
+MenuItem& MenuItem::CloneInto(MenuItem& parent) const {
+  MenuItem& copy = parent.Add(name_ + L"_copy", Caption, Key, Tag);
+  copy.Checked = Checked;
+  copy.Enabled = Enabled;
+  copy.Visible = Visible;
+  copy.OnClick = OnClick;
+  for (const auto& child : items_) child->CloneInto(copy);
+  return copy;
+}
+
 void MenuItem::AppendItemsTo(HMENU menu) const {
   for (const auto& item : items_) {
     if (!item->Visible) continue;
