@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that need an X display for Wine. tw_display_start
 # keeps the caller's DISPLAY, or starts a private Xvfb when there is none or
 # on CI, where a developer's desktop must not decide how the tests run.

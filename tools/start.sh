@@ -20,6 +20,7 @@ export TW_WINEPREFIX=$PWD/build/win/wineprefix-start
 trap 'tw_wine_stop "$TW_WINEPREFIX"; exit 130' INT TERM
 trap 'if [[ -n $tw_xvfb_pid ]]; then tw_wine_stop "$TW_WINEPREFIX"; fi; tw_display_stop' EXIT
 tw_display_start
-# In the background, as bash runs traps only between commands but during `wait`.
+# Waited for in the background: bash holds a trap back while a foreground
+# command runs, but not during `wait`.
 bash cmake/wine-run.sh build/win/bin/Tintwright.exe "$@" &
 wait $!

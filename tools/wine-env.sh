@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run Wine: one place for the environment every
 # Wine process of this project gets, and for finding Debian's Wine programs.
 

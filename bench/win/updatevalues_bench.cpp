@@ -28,11 +28,16 @@ int wmain(int argc, wchar_t** argv) {
     window.pnlColor->SetColor(color);
     const auto start = std::chrono::steady_clock::now();
     window.SynchroniseControls(0);
-    micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    tw::ui::Application::Instance().ProcessMessages();  // let the repaints happen outside the timing
+    micros.push_back(
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+            .count());
+    tw::ui::Application::Instance()
+        .ProcessMessages();  // let the repaints happen outside the timing
   }
   std::sort(micros.begin(), micros.end());
-  std::printf("updatevalues(0) for a new color, %d changes: median %.3f ms, p99 %.3f ms, max %.3f ms\n", changes,
-              micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000, micros.back() / 1000);
+  std::printf(
+      "updatevalues(0) for a new color, %d changes: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+      changes, micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000,
+      micros.back() / 1000);
   return 0;
 }

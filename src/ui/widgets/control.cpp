@@ -44,7 +44,11 @@ void Control::Create(const CreateArgs& args) {
 void Control::AdoptHandle(HWND window) {
   hwnd_ = window;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowSubclass(window, &Control::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // Subclassed by replacing the window procedure, not with SetWindowSubclass:
+  // that keeps its data in a window property, and under Wine every property
+  // read is a round trip to the server, on every message.
+  originalProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProc)));
   if (&owner_ != this) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.Font()), 0);
 }
 
@@ -187,17 +191,20 @@ LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Control::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(hwnd_, message, wParam, lParam);
+  return CallWindowProcW(originalProc_, hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) {
-  auto* control = reinterpret_cast<Control*>(self);
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Control* control = FromHandle(window);
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(window, &Control::SubclassProc, 0);
+    const WNDPROC original = control->originalProc_;
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     control->hwnd_ = nullptr;
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(original, window, message, wParam, lParam);
+  }
+  if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK && !control->hint_.empty()) {
+    control->owner_.Hints().Relay(window, message, wParam, lParam);
   }
   // No C++ exception may unwind through the window system.
   try {

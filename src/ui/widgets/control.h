@@ -120,14 +120,14 @@ class Control {
   }
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void DispatchMouse(const MouseHandler& handler, MouseButton button, LPARAM lParam);
 
   Form& owner_;
   Control* parent_;
   std::wstring name_;
   HWND hwnd_ = nullptr;
+  WNDPROC originalProc_ = DefWindowProcW;
   Rect bounds_{};
   bool visible_ = true;
   bool enabled_ = true;

@@ -17,11 +17,18 @@ void HintWindow::Register(Control& control) {
   }
   TOOLINFOW tool{};
   tool.cbSize = sizeof(tool);
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.uFlags = TTF_IDISHWND;
   tool.hwnd = form_.Handle();
   tool.uId = reinterpret_cast<UINT_PTR>(control.Handle());
   tool.lpszText = LPSTR_TEXTCALLBACKW;
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void HintWindow::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
+  if (!tooltip_) return;
+  MSG relayed{control, message, wParam, lParam, GetMessageTime(), {}};
+  GetCursorPos(&relayed.pt);
+  SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 bool HintWindow::HandleNotify(const NMHDR& header) const {

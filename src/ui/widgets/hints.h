@@ -16,6 +16,9 @@ class HintWindow {
   HintWindow& operator=(const HintWindow&) = delete;
 
   void Register(Control& control);
+  // Hands a mouse message of a registered control to the tooltip, which
+  // then knows when to show the tip.
+  void Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
   // Answers TTN_GETDISPINFOW; false when the notification is not a tip's.
   bool HandleNotify(const NMHDR& header) const;
 

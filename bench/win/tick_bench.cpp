@@ -1,0 +1,113 @@
+// Cost of one eyedropper tick in the real main window, with the sampled
+// color changing every tick, for two zoom factors and the three averaging
+// modes; and the cost of averaging 25 pixels read one by one against one
+// block copy.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "sampling/win/screen_reader.h"
+#include "test_support.h"
+#include "ui/main_window.h"
+#include "ui/widgets/application.h"
+#include "ui/widgets/window_class.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Micros(Clock::time_point start) {
+  return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+struct Spread {
+  double median;
+  double p99;
+};
+
+Spread Summarize(std::vector<double> micros) {
+  std::sort(micros.begin(), micros.end());
+  return {micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000};
+}
+
+// A window of many colors to sample from, at the desktop's top-left corner.
+HWND ShowGradient() {
+  tw::ui::RegisterWindowClass(L"TwBenchGradient");
+  HWND window =
+      CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TwBenchGradient", L"", WS_POPUP, 0, 0,
+                      256, 256, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  HDC dc = GetDC(window);
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) SetPixel(dc, x, y, RGB(x, y, (x + y) & 0xFF));
+  }
+  ReleaseDC(window, dc);
+  return window;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const int ticks = argc > 1 ? _wtoi(argv[1]) : 500;
+  tw::ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
+  tw::test::TempFolder folder;
+  tw::ui::TfrmColorPick window(folder.Path() / L"Tintwright.ini");
+  window.Show();
+  HWND gradient = ShowGradient();
+  const wchar_t* averaging[] = {L"Off1", L"N3x3Average1", L"N5x5Average1"};
+  for (int zoom : {5, 20}) {
+    for (int mode = 0; mode < 3; ++mode) {
+      window.FindMenuItem(L"Zoom" + std::to_wstring(zoom) + L"X1")->Click();
+      window.FindMenuItem(averaging[mode])->Click();
+      window.btnGrabMouseDown(tw::ui::MouseButton::Left);
+      window.Timer1->SetEnabled(false);  // the ticks are driven here, one at a time
+      std::vector<double> micros;
+      for (int i = 0; i < ticks; ++i) {
+        SetCursorPos(20 + (i * 37) % 200, 20 + (i * 53) % 200);  // a new color every tick
+        const auto start = Clock::now();
+        window.Timer1Timer();
+        micros.push_back(Micros(start));
+        tw::ui::Application::Instance().ProcessMessages();  // repaints outside the timing
+      }
+      window.btnGrabMouseUp();
+      const Spread spread = Summarize(micros);
+      std::printf("tick, zoom %2d, %-12ls: median %.3f ms, p99 %.3f ms (%d ticks)\n", zoom,
+                  averaging[mode], spread.median, spread.p99, ticks);
+    }
+  }
+  // Averaging 5 × 5 pixels: 25 reads of one pixel each against one block copy.
+  HDC screen = GetDC(nullptr);
+  tw::ScreenReader reader;
+  std::vector<double> perPixel;
+  std::vector<double> block;
+  for (int i = 0; i < ticks; ++i) {
+    const int x = 20 + (i * 37) % 200;
+    const int y = 20 + (i * 53) % 200;
+    auto start = Clock::now();
+    unsigned sums[3] = {0, 0, 0};
+    for (int dy = -2; dy <= 2; ++dy) {
+      for (int dx = -2; dx <= 2; ++dx) {
+        const COLORREF c = GetPixel(screen, x + dx, y + dy);
+        sums[0] += GetRValue(c), sums[1] += GetGValue(c), sums[2] += GetBValue(c);
+      }
+    }
+    perPixel.push_back(Micros(start));
+    start = Clock::now();
+    const std::optional<tw::TColor> averaged = reader.Sample(screen, x, y, 2);
+    block.push_back(Micros(start));
+    if (!averaged || *averaged != tw::MakeColor(sums[0] / 25, sums[1] / 25, sums[2] / 25)) {
+      std::fprintf(stderr, "the two ways of averaging disagree at %d,%d\n", x, y);
+      return 1;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  const Spread pixels = Summarize(perPixel);
+  const Spread copy = Summarize(block);
+  std::printf("5x5 average: 25 GetPixel %.3f ms, one block copy %.3f ms (median), ratio %.1f\n",
+              pixels.median, copy.median, pixels.median / copy.median);
+  DestroyWindow(gradient);
+  return 0;
+}
