@@ -25,3 +25,6 @@ if(benchmark_FOUND AND TW_CORE_BENCH_SOURCES)
   target_link_libraries(tintwright_core_bench PRIVATE tintwright_core
                         benchmark::benchmark benchmark::benchmark_main)
 endif()
+
+# The seeded mutation run over the palette and settings file parsers.
+add_subdirectory(${CMAKE_SOURCE_DIR}/tests/fuzz ${CMAKE_BINARY_DIR}/tests/fuzz)

@@ -47,7 +47,7 @@ step "host tests"
 run_ctest host -j2
 
 step "sanitizer build"
-bash tools/build.sh sanitize --target tintwright_unit_tests
+bash tools/build.sh sanitize --target tintwright_unit_tests tintwright_mutation_run
 step "sanitizer tests"
 run_ctest sanitize -j2
 

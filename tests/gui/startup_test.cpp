@@ -11,6 +11,30 @@ namespace {
 
 constexpr POINT kInsideColorFrame{8, 8};  // clear of the frame's caption
 
+// A test name made of the command line's letters and digits.
+std::string ArgumentsAsName(const wchar_t* arguments) {
+  std::string name;
+  for (const wchar_t* c = arguments; *c; ++c) {
+    switch (*c) {
+      case L'/':
+        name += "slash";
+        break;
+      case L'-':
+        name += "minus";
+        break;
+      case L'#':
+        name += "hash";
+        break;
+      case L':':
+        name += "colon";
+        break;
+      default:
+        name += iswalnum(*c) ? static_cast<char>(*c) : '_';
+    }
+  }
+  return name.empty() ? "nothing" : "with_" + name;
+}
+
 bool EndByExitCommand(ProgramRun& run, HWND window) {
   PostMessageW(window, WM_COMMAND, ui::kExitCommand, 0);
   return run.WaitForExit() == 0;
@@ -107,7 +131,10 @@ INSTANTIATE_TEST_SUITE_P(Switches, StartupVisibility,
                                          VisibilityCase{L"/autostart:1", true},
                                          VisibilityCase{L"/autostartx", true},
                                          VisibilityCase{L"/notray /autostart", true},
-                                         VisibilityCase{L"/autostart /NoTray", true}));
+                                         VisibilityCase{L"/autostart /NoTray", true}),
+                         [](const testing::TestParamInfo<VisibilityCase>& info) {
+                           return ArgumentsAsName(info.param.arguments);
+                         });
 
 TEST(Startup, AllowCloseLetsTheWindowsCloseEndTheProgram) {
   TempFolder folder;
@@ -160,7 +187,10 @@ INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineColor,
                                          ColorArgumentCase{L"#FF8000", RGB(255, 128, 0)},
                                          ColorArgumentCase{L"12345", RGB(0x12, 0x34, 0x05)},
                                          ColorArgumentCase{L"#FF0000 ff8000", RGB(255, 128, 0)},
-                                         ColorArgumentCase{L"", RGB(65, 105, 225)}));
+                                         ColorArgumentCase{L"", RGB(65, 105, 225)}),
+                         [](const testing::TestParamInfo<ColorArgumentCase>& info) {
+                           return ArgumentsAsName(info.param.arguments);
+                         });
 
 TEST(Startup, UnreadableCommandLineColorIsReportedAndTheColorStays) {
   TempFolder folder;
