@@ -2,55 +2,13 @@
 
 #include <windows.h>
 
+#include "app/stored_properties.h"
 #include "app/stored_value_codec.h"
 #include "ui/main_window.h"
 #include "ui/widgets/text.h"
 
 namespace tw::ui {
 namespace {
-
-enum class ValueForm { kColor, kChecked, kItemIndex, kTag };
-
-struct StoredProperty {
-  const wchar_t* component;
-  ValueForm form;
-  int maxIndex = 0;  // list indexes and the sort order: the largest valid value
-};
-
-// In the order of the settings file. A component that this build does not
-// have is passed over.
-const StoredProperty kStoredProperties[] = {
-    {L"mempan1", ValueForm::kColor},
-    {L"mempan2", ValueForm::kColor},
-    {L"mempan3", ValueForm::kColor},
-    {L"mempan4", ValueForm::kColor},
-    {L"mempan5", ValueForm::kColor},
-    {L"mempan6", ValueForm::kColor},
-    {L"Cross1", ValueForm::kChecked},
-    {L"Rectangle1", ValueForm::kChecked},
-    {L"None1", ValueForm::kChecked},
-    {L"cbxDisplay", ValueForm::kItemIndex, 11},
-    {L"cbxZoom", ValueForm::kItemIndex, 19},
-    {L"Off1", ValueForm::kChecked},
-    {L"N3x3Average1", ValueForm::kChecked},
-    {L"N5x5Average1", ValueForm::kChecked},
-    {L"UseText", ValueForm::kChecked},
-    {L"AlwaysonTop1", ValueForm::kChecked},
-    {L"StayinSystemTray1", ValueForm::kChecked},
-    {L"Showonlyhtmlcolors", ValueForm::kChecked},
-    {L"FindClosestColor1", ValueForm::kTag, 7},
-    {L"mempan7", ValueForm::kColor},
-    {L"mempan8", ValueForm::kColor},
-    {L"mempan9", ValueForm::kColor},
-    {L"mempan10", ValueForm::kColor},
-    {L"mempan11", ValueForm::kColor},
-    {L"mempan12", ValueForm::kColor},
-};
-
-std::string KeyOf(const StoredProperty& property) {
-  static const char* const kPropertyNames[] = {"Color", "Checked", "ItemIndex", "Tag"};
-  return Narrow(property.component) + "_" + kPropertyNames[static_cast<int>(property.form)];
-}
 
 // "MinMaxPos(1920x1080)": a position saved for one desktop size.
 std::string WithDesktopSize(const char* key) {
@@ -122,38 +80,39 @@ bool FormStorage::RestorePosition() {
 
 void FormStorage::RestoreProperties() {
   const IniFile& ini = window_.Settings().File();
-  for (const StoredProperty& property : kStoredProperties) {
-    const std::string key = KeyOf(property);
+  for (const StoredProperty& property : StoredProperties()) {
+    const std::string key = StoredPropertyKey(property);
+    const std::wstring component = Widen(property.component);
     if (!ini.HasKey(kSection, key)) continue;
     // A value that cannot be read or lies outside its range is ignored, and
     // the property keeps its design value.
     switch (property.form) {
-      case ValueForm::kColor:
-        if (auto* panel = dynamic_cast<Panel*>(window_.FindControl(property.component))) {
+      case PropertyForm::kColor:
+        if (auto* panel = dynamic_cast<Panel*>(window_.FindControl(component))) {
           if (const Converted<TColor> color = ini.ReadColor(kSection, key, 0); color.ok()) {
             panel->SetColor(color.value());
           }
         }
         break;
-      case ValueForm::kChecked:
-        if (MenuItem* item = window_.FindMenuItem(property.component)) {
+      case PropertyForm::kChecked:
+        if (MenuItem* item = window_.FindMenuItem(component)) {
           if (const Converted<bool> checked = ini.ReadBool(kSection, key, false); checked.ok()) {
             item->Checked = checked.value();
           }
         }
         break;
-      case ValueForm::kItemIndex:
-        if (auto* list = dynamic_cast<ComboBox*>(window_.FindControl(property.component))) {
+      case PropertyForm::kItemIndex:
+        if (auto* list = dynamic_cast<ComboBox*>(window_.FindControl(component))) {
           const Converted<std::int32_t> index = ini.ReadInteger(kSection, key, 0);
-          if (index.ok() && index.value() >= 0 && index.value() <= property.maxIndex) {
+          if (index.ok() && index.value() >= 0 && index.value() <= property.maxValue) {
             list->SetItemIndex(index.value());
           }
         }
         break;
-      case ValueForm::kTag:
-        if (MenuItem* item = window_.FindMenuItem(property.component)) {
+      case PropertyForm::kTag:
+        if (MenuItem* item = window_.FindMenuItem(component)) {
           const Converted<std::int32_t> tag = ini.ReadInteger(kSection, key, 0);
-          if (tag.ok() && tag.value() >= 0 && tag.value() <= property.maxIndex)
+          if (tag.ok() && tag.value() >= 0 && tag.value() <= property.maxValue)
             item->Tag = tag.value();
         }
         break;
@@ -189,25 +148,26 @@ void FormStorage::SavePosition() {
 
 void FormStorage::SaveProperties() {
   IniFile& ini = window_.Settings().File();
-  for (const StoredProperty& property : kStoredProperties) {
-    const std::string key = KeyOf(property);
+  for (const StoredProperty& property : StoredProperties()) {
+    const std::string key = StoredPropertyKey(property);
+    const std::wstring component = Widen(property.component);
     switch (property.form) {
-      case ValueForm::kColor:
-        if (auto* panel = dynamic_cast<Panel*>(window_.FindControl(property.component))) {
+      case PropertyForm::kColor:
+        if (auto* panel = dynamic_cast<Panel*>(window_.FindControl(component))) {
           ini.WriteColor(kSection, key, panel->Color());
         }
         break;
-      case ValueForm::kChecked:
-        if (MenuItem* item = window_.FindMenuItem(property.component))
+      case PropertyForm::kChecked:
+        if (MenuItem* item = window_.FindMenuItem(component))
           ini.WriteBool(kSection, key, item->Checked);
         break;
-      case ValueForm::kItemIndex:
-        if (auto* list = dynamic_cast<ComboBox*>(window_.FindControl(property.component))) {
+      case PropertyForm::kItemIndex:
+        if (auto* list = dynamic_cast<ComboBox*>(window_.FindControl(component))) {
           ini.WriteInteger(kSection, key, list->ItemIndex());
         }
         break;
-      case ValueForm::kTag:
-        if (MenuItem* item = window_.FindMenuItem(property.component))
+      case PropertyForm::kTag:
+        if (MenuItem* item = window_.FindMenuItem(component))
           ini.WriteInteger(kSection, key, item->Tag);
         break;
     }

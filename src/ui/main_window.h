@@ -213,6 +213,8 @@ class TfrmColorPick : public Form {
   MenuItem* Exit1 = nullptr;
   MenuItem* SetasTextColor1 = nullptr;
   MenuItem* FindClosestColor1 = nullptr;
+  MenuItem* AlwaysonTop1 = nullptr;
+  MenuItem* UseText = nullptr;
   MenuItem* Showonlyhtmlcolors = nullptr;
   MenuItem* Cross1 = nullptr;
   MenuItem* Rectangle1 = nullptr;
@@ -241,6 +243,13 @@ class TfrmColorPick : public Form {
   void CreateMagnifierMenu(MenuItem& main);
   void CreateAveragingMenu(MenuItem& main);
   void CreateColorListMenu(MenuItem& main);
+  void CreateWindowOptionsMenu(MenuItem& main);
+  void CreateTextDisplayMenu(MenuItem& main);
+  void AlwaysonTop1Click();
+  void SetStayOnTop(bool onTop);
+  void UseTextClick();
+  // The frame's caption and the items that go with it follow UseText.
+  void ShowFrameText();
   void BindEyedropperHandlers();
   void ReadMagnifierChoices();
   void PickFromMagnifier(int x, int y);

@@ -136,6 +136,7 @@ void TfrmColorPick::Show() {
   FormShow();
   ShowWindow(Handle(), SW_SHOWNORMAL);
   NoteVisibility(true);
+  SetStayOnTop(AlwaysonTop1->Checked);
 }
 
 void TfrmColorPick::FormShow() {
@@ -146,6 +147,7 @@ void TfrmColorPick::FormShow() {
   ShowonlyhtmlcolorsClick();
   SynchroniseControls(0);
   ReadMagnifierChoices();
+  ShowFrameText();
   if (!paramcolor.empty()) ApplyParamColor();
   RefreshSlotHints();
 }

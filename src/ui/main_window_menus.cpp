@@ -47,9 +47,11 @@ void TfrmColorPick::CreateColorCodeMenu(MenuItem& main) {
 void TfrmColorPick::CreateMenus() {
   pupMain = &AddPopupMenu(L"pupMain");
   MenuItem& main = pupMain->Items();
+  CreateWindowOptionsMenu(main);
   CreateMagnifierMenu(main);
   CreateColorCodeMenu(main);
   CreateAveragingMenu(main);
+  CreateTextDisplayMenu(main);
   main.AddSeparator(L"N3");
   UndoColorChange1 = &main.Add(L"UndoColorChange1", L"Undo Colorchange", Ctrl('Z'));
   UndoColorChange1->OnClick = [this](MenuItem&) { UndoColorChange1Click(); };

@@ -44,6 +44,8 @@ TEST_F(Settings, StoredPropertiesComeBackAfterARestart) {
   first.Showonlyhtmlcolors->Click();
   first.FindMenuItem(L"Rectangle1")->Click();
   first.FindMenuItem(L"N3x3Average1")->Click();
+  first.UseText->Click();
+  first.AlwaysonTop1->Click();
   const std::string stored = Exit();
   EXPECT_NE(stored.find("mempan10_Color=clBtnFace\r\n"), std::string::npos);
 
@@ -63,6 +65,10 @@ TEST_F(Settings, StoredPropertiesComeBackAfterARestart) {
   EXPECT_EQ(second.crosshair, 2);
   EXPECT_TRUE(second.Rectangle1->Checked);
   EXPECT_EQ(second.average, 1);
+  EXPECT_FALSE(second.UseText->Checked);
+  EXPECT_EQ(second.pnlColor->Caption(), L"") << "no text in the color frame";
+  EXPECT_FALSE(second.SetasTextColor1->Enabled);
+  EXPECT_TRUE(second.AlwaysonTop1->Checked);
 }
 
 TEST_F(Settings, UnreadableStoredPropertiesKeepTheirDesignValuesSilently) {

@@ -83,6 +83,8 @@ TEST(Startup, WithoutArgumentsShowsACentredWindowCaptionedWithTheVersion) {
                                                  "Off1_Checked",
                                                  "N3x3Average1_Checked",
                                                  "N5x5Average1_Checked",
+                                                 "UseText_Checked",
+                                                 "AlwaysonTop1_Checked",
                                                  "StayinSystemTray1_Checked",
                                                  "Showonlyhtmlcolors_Checked",
                                                  "FindClosestColor1_Tag",

@@ -26,7 +26,7 @@ void HintWindow::Register(Control& control) {
 
 void HintWindow::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
   if (!tooltip_) return;
-  MSG relayed{control, message, wParam, lParam, GetMessageTime(), {}};
+  MSG relayed{control, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
   GetCursorPos(&relayed.pt);
   SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
