@@ -69,7 +69,7 @@ void TfrmColorPick::Timer1Timer() {
       CaptureRect(pointer.x, pointer.y, Image1->Width(), Image1->Height(), zoom);
   if (!capture) return;  // an image smaller than the zoom factor
   const BgrImageView captured = Image1->Picture(capture->width, capture->height);
-  ScreenReader::Capture(screen.Get(), *capture, Image1->PictureBitmap());
+  screenReader_.Capture(screen.Get(), *capture, Image1->PictureBitmap());
   const BgrImageView magnified =
       imgMagnifier->Picture(imgMagnifier->Width(), imgMagnifier->Height());
   StretchPixels(captured, magnified);

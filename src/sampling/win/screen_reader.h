@@ -25,9 +25,12 @@ class ScreenReader {
   // when none of them is.
   std::optional<TColor> Sample(HDC screen, int x, int y, int average);
   // Copies the screen rectangle into `target`, a bitmap of its size.
-  static void Capture(HDC screen, const ScreenRect& rect, HBITMAP target);
+  void Capture(HDC screen, const ScreenRect& rect, HBITMAP target) const;
 
  private:
+  void CopyScreen(HDC screen, const ScreenRect& rect, HDC target) const;
+
+  RECT desktop_{};
   std::vector<ScreenRect> monitors_;
   ui::GdiObject<HBITMAP> block_;
   BgrImageView blockView_;
