@@ -249,6 +249,19 @@ TEST_F(Editing, RandomNeverDraws255AndVaries) {
   EXPECT_GT(seen.size(), 90u);
 }
 
+TEST_F(Editing, ConfirmedColorDialogSetsItsColorWithUndo) {
+  const int depth = W().History().UndoDepth();
+  std::vector<MessageBoxSeen> seen;
+  {
+    DialogAnswerer answerer;  // confirms the dialog as it opened: on the current color
+    Press(*W().btnDialog);
+    seen = answerer.Seen();
+  }
+  ASSERT_EQ(seen.size(), 1u) << "the color dialog";
+  EXPECT_EQ(W().CurrentColor(), MakeColor(65, 105, 225)) << "opened on the current color";
+  EXPECT_EQ(W().History().UndoDepth(), depth + 1);
+}
+
 TEST_F(Editing, UndoAndRedoGoTenDeep) {
   std::vector<TColor> colors{W().CurrentColor()};
   for (int i = 0; i < 11; ++i) {
