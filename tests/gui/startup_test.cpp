@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/stored_properties.h"
 #include "test_support.h"
 #include "ui/command_ids.h"
 
@@ -62,42 +63,14 @@ TEST(Startup, WithoutArgumentsShowsACentredWindowCaptionedWithTheVersion) {
   EXPECT_EQ(stored.rfind("[Tintwright]\r\n", 0), 0u) << stored;
   const std::string desktop = "(" + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + "x" +
                               std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN)) + ")";
-  const std::vector<std::string> expectedKeys = {"FormVersion",
-                                                 "Flags",
-                                                 "PixelsPerInch",
-                                                 "MinMaxPos" + desktop,
-                                                 "MinMaxPos",
-                                                 "NormPos" + desktop,
-                                                 "NormPos",
-                                                 "mempan1_Color",
-                                                 "mempan2_Color",
-                                                 "mempan3_Color",
-                                                 "mempan4_Color",
-                                                 "mempan5_Color",
-                                                 "mempan6_Color",
-                                                 "Cross1_Checked",
-                                                 "Rectangle1_Checked",
-                                                 "None1_Checked",
-                                                 "cbxDisplay_ItemIndex",
-                                                 "cbxZoom_ItemIndex",
-                                                 "Off1_Checked",
-                                                 "N3x3Average1_Checked",
-                                                 "N5x5Average1_Checked",
-                                                 "UseText_Checked",
-                                                 "AlwaysonTop1_Checked",
-                                                 "StayinSystemTray1_Checked",
-                                                 "Showonlyhtmlcolors_Checked",
-                                                 "FindClosestColor1_Tag",
-                                                 "mempan7_Color",
-                                                 "mempan8_Color",
-                                                 "mempan9_Color",
-                                                 "mempan10_Color",
-                                                 "mempan11_Color",
-                                                 "mempan12_Color",
-                                                 "palettename",
-                                                 "showtitle",
-                                                 "uppercase",
-                                                 "layout"};
+  // The position, then every stored property (their order is pinned by the
+  // core's own test), then the window's four values.
+  std::vector<std::string> expectedKeys = {
+      "FormVersion",       "Flags",  "PixelsPerInch", "MinMaxPos" + desktop, "MinMaxPos",
+      "NormPos" + desktop, "NormPos"};
+  for (const StoredProperty& property : StoredProperties())
+    expectedKeys.push_back(StoredPropertyKey(property));
+  expectedKeys.insert(expectedKeys.end(), {"palettename", "showtitle", "uppercase", "layout"});
   EXPECT_EQ(IniKeys(stored), expectedKeys) << stored;
   for (const char* line :
        {"mempan1_Color=10551540\r\n", "mempan10_Color=clLime\r\n", "mempan11_Color=clTeal\r\n",
