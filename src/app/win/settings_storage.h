@@ -21,8 +21,6 @@ class SettingsStorage {
   SettingsStorage& operator=(const SettingsStorage&) = delete;
   ~SettingsStorage();
 
-  const std::filesystem::path& FileName() const { return file_; }
-  bool ReadOnlyAtLoad() const { return readOnlyAtLoad_; }
   void SetWriteOnDestroy(bool write) { writeOnDestroy_ = write; }
   // Writes the whole file now, unless it was read-only; answers success.
   bool WriteFile() const;

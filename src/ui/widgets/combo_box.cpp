@@ -43,11 +43,6 @@ void ComboBox::SetItems(const std::vector<std::wstring>& items) {
   itemIndex_ = -1;
 }
 
-void ComboBox::SetItemHeight(int height) {
-  itemHeight_ = height;
-  SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, height);
-}
-
 void ComboBox::DrawItemText(const DRAWITEMSTRUCT& item) const {
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));

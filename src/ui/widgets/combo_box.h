@@ -30,8 +30,6 @@ class ComboBox : public Control {
   int Count() const { return static_cast<int>(items_.size()); }
   const std::wstring& Item(int index) const { return items_[static_cast<size_t>(index)]; }
   void SetItems(const std::vector<std::wstring>& items);
-  int ItemHeight() const { return itemHeight_; }
-  void SetItemHeight(int height);
 
   std::function<void(ComboBox& sender)> OnChange;
   std::function<void(ComboBox& sender, const DRAWITEMSTRUCT& item)> OnDrawItem;

@@ -51,10 +51,6 @@ class Control {
   int Top() const { return bounds_.top; }
   int Width() const { return bounds_.width; }
   int Height() const { return bounds_.height; }
-  void SetLeft(int left) { SetBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
-  void SetTop(int top) { SetBounds({bounds_.left, top, bounds_.width, bounds_.height}); }
-  void SetWidth(int width) { SetBounds({bounds_.left, bounds_.top, width, bounds_.height}); }
-  void SetHeight(int height) { SetBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);

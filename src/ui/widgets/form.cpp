@@ -104,11 +104,6 @@ SIZE Form::OuterSize() const {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-void Form::SetOuterSize(int width, int height) {
-  SetWindowPos(Handle(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RefreshBoundsFromWindow();
-}
-
 void Form::CenterOnScreen() {
   const SIZE size = OuterSize();
   const int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;

@@ -61,7 +61,6 @@ class Form : public Control {
   void SetFormFont(LOGFONTW font);
   TColor Color() const { return color_; }
   TColor BackgroundColor() const override { return color_; }
-  PopupMenu* ShortcutMenu() const { return shortcutMenu_; }
   void SetShortcutMenu(PopupMenu* menu) { shortcutMenu_ = menu; }
 
   int PixelsPerInch() const { return pixelsPerInch_; }
@@ -70,7 +69,6 @@ class Form : public Control {
 
   // Outer size of the window, title bar and frame included.
   SIZE OuterSize() const;
-  void SetOuterSize(int width, int height);
   void CenterOnScreen();
   void SetCaption(const std::wstring& caption);
 

@@ -79,21 +79,4 @@ class SelectedObject {
   HGDIOBJ old_;
 };
 
-// A registry key opened with RegOpenKeyExW or RegCreateKeyExW.
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  ~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKEY* Receive() { return &key_; }
-  HKEY Get() const { return key_; }
-  explicit operator bool() const { return key_ != nullptr; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
 }  // namespace tw::ui

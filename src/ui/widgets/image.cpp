@@ -31,12 +31,6 @@ void Image::Changed() {
   InvalidateAll();
 }
 
-void Image::ClearPicture() {
-  bitmap_.Reset();
-  view_ = {};
-  Changed();
-}
-
 void Image::Paint(HDC dc, const RECT& client) {
   if (!bitmap_) {
     FillBackground(dc, client, BackgroundColor());

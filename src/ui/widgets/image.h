@@ -25,7 +25,6 @@ class Image : public CustomControl {
   BgrImageView Picture() const { return view_; }
   HBITMAP PictureBitmap() const { return bitmap_.Get(); }
   void Changed();
-  void ClearPicture();
 
  protected:
   void Paint(HDC dc, const RECT& client) override;

@@ -43,7 +43,6 @@ class MenuItem {
 
   const std::wstring& Name() const { return name_; }
   UINT Id() const { return id_; }
-  MenuItem* ParentItem() const { return parent_; }
   const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
   bool IsSeparator() const { return Caption == L"-"; }
 

@@ -18,7 +18,6 @@ class Timer {
 
   const std::wstring& Name() const { return name_; }
   UINT_PTR Id() const { return id_; }
-  UINT Interval() const { return interval_; }
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
