@@ -2,7 +2,6 @@
 // color, the closest named color, and drawing the items.
 #include <windows.h>
 
-#include "color/integer_text.h"
 #include "names/color_sort.h"
 #include "ui/main_window.h"
 #include "ui/widgets/text.h"
@@ -36,8 +35,6 @@ const SortItem kListMenu[] = {
     {L"SortbyBrightness1", L"Sort by Brightness", SortByBrightness},
     {L"N12", nullptr, 0},
 };
-
-int EditValue(const Edit& edit) { return StrToIntOrZero(Narrow(edit.Text())).value_or(0); }
 
 }  // namespace
 

@@ -29,15 +29,6 @@ constexpr int kHueLimit = 360;
 constexpr int kComponentLimit = 255;
 constexpr wchar_t kBackspace = 8;
 
-// What an edit box holds as a number: empty text is 0, anything else that is
-// no integer is a conversion error, reported like any other.
-int EditValue(const Edit& edit) {
-  const std::string text = Narrow(edit.Text());
-  const std::optional<std::int32_t> value = StrToIntOrZero(text);
-  if (!value) throw std::runtime_error("'" + text + "' is not a valid integer value");
-  return *value;
-}
-
 bool IsCtrlDown() {
   BYTE keys[256];
   return GetKeyboardState(keys) && (keys[VK_CONTROL] & 0x80) != 0;
@@ -59,6 +50,13 @@ class ChangesDetached {
 std::wstring Decimal(std::int64_t value) { return std::to_wstring(value); }
 
 }  // namespace
+
+int EditValue(const Edit& edit) {
+  const std::string text = Narrow(edit.Text());
+  const std::optional<std::int32_t> value = StrToIntOrZero(text);
+  if (!value) throw std::runtime_error("'" + text + "' is not a valid integer value");
+  return *value;
+}
 
 void TfrmColorPick::disablechanges() {
   for (Edit* edit :

@@ -27,6 +27,10 @@
 
 namespace tw::ui {
 
+// What an edit box holds as a number: empty text is 0, anything else that is
+// no integer is a conversion error, reported like any other.
+int EditValue(const Edit& edit);
+
 // The main window: the whole user interface, and the owner of all state.
 class TfrmColorPick : public Form {
  public:

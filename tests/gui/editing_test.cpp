@@ -233,6 +233,22 @@ TEST_F(Editing, InvertTwiceRestoresTheColorAndRecordsUndo) {
   Press(*W().btnInvert);
   EXPECT_EQ(Read(), kStart);
   EXPECT_EQ(W().History().UndoDepth(), 2);
+  EXPECT_EQ(W().pnlColor->FontColor(), ui::kWindowTextColor) << "the text color stays without Ctrl";
+}
+
+TEST_F(Editing, InvertWithCtrlHeldAlsoInvertsTheFrameText) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] |= 0x80;
+  SetKeyboardState(keys);
+  Press(*W().btnInvert);
+  keys[VK_CONTROL] &= 0x7F;
+  SetKeyboardState(keys);
+  EXPECT_EQ(W().CurrentColor(), MakeColor(190, 150, 30));
+  // The window-text system color is resolved, then inverted.
+  const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+  EXPECT_EQ(W().pnlColor->FontColor(),
+            MakeColor(255 - GetRValue(text), 255 - GetGValue(text), 255 - GetBValue(text)));
 }
 
 TEST_F(Editing, RandomNeverDraws255AndVaries) {

@@ -93,6 +93,23 @@ TEST_F(Palette, SlotMenuActsOnTheSlotItWasOpenedOn) {
   EXPECT_EQ(W().History().UndoDepth(), depth) << "not recorded for undo";
 }
 
+TEST_F(Palette, SlotMenuCopiesTheSlotsCodeAndSetsTheTextColor) {
+  W().HTMLHex1Click(*W().FindMenuItem(L"RGBValues1"));
+  RightClickAndDismiss(*W().mempan[8]);
+  W().pupPalette->Items().Find(L"Copy1")->Click();
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const std::wstring copied =
+      static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
+  CloseClipboard();
+  EXPECT_EQ(copied, L"0,72,186") << "slot 9's code, not the current color's";
+  EXPECT_EQ(W().edtColor->Text(), L"65,105,225");
+  W().pupPalette->Items().Find(L"SetasTextColor1")->Click();
+  EXPECT_EQ(W().pnlColor->FontColor(), W().mempan[8]->Color());
+  W().UseText->Click();
+  EXPECT_FALSE(W().SetasTextColor1->Enabled) << "no text to color";
+  EXPECT_EQ(W().pnlColor->Caption(), L"");
+}
+
 TEST_F(Palette, SystemColorSlotBecomesA24BitCurrentColor) {
   W().mempan[0]->SetColor(static_cast<TColor>(0xFF00000F));  // clBtnFace
   Click(*W().mempan[0], WM_LBUTTONDOWN, WM_LBUTTONUP);
