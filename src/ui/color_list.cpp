@@ -90,7 +90,7 @@ void TfrmColorPick::SortbyHue1Click(MenuItem& sender) {
   for (const RColor& color : colors) names.push_back(Widen(color.Name));
   colorItems_ = std::move(colors);
   closestFinder_.reset();
-  cbxColors->SetItems(names);
+  cbxColors->SetItems(std::move(names));
   if (!kept) return;
   // Values are distinct within a table: the same color, if the list has it.
   for (size_t i = 0; i < colorItems_.size(); ++i) {

@@ -29,12 +29,15 @@ class ComboBox : public Control {
   void SetItemIndex(int index);
   int Count() const { return static_cast<int>(items_.size()); }
   const std::wstring& Item(int index) const { return items_[static_cast<size_t>(index)]; }
-  void SetItems(const std::vector<std::wstring>& items);
+  void SetItems(std::vector<std::wstring> items);
 
   std::function<void(ComboBox& sender)> OnChange;
   std::function<void(ComboBox& sender, const DRAWITEMSTRUCT& item)> OnDrawItem;
 
   bool HandleReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void DrawItemText(const DRAWITEMSTRUCT& item) const;
