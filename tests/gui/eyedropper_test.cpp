@@ -7,9 +7,11 @@
 #include <functional>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "test_support.h"
 #include "ui/main_window.h"
+#include "ui/widgets/application.h"
 #include "ui/widgets/text.h"
 #include "ui/widgets/window_class.h"
 
@@ -132,6 +134,57 @@ TEST_F(Eyedropper, CoordinatesAreShownFromTheChosenOrigin) {
   W().FindMenuItem(L"ResetCoordinates2")->Click();
   ASSERT_NO_FATAL_FAILURE(Grab({90, 60}));
   EXPECT_EQ(W().lblXPos->Caption(), L"90");
+}
+
+// The screen under a rectangle of a window's client area, row by row.
+std::vector<COLORREF> ScreenArea(HWND window, const RECT& area) {
+  POINT origin{area.left, area.top};
+  ClientToScreen(window, &origin);
+  HDC screen = GetDC(nullptr);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < area.bottom - area.top; ++y) {
+    for (int x = 0; x < area.right - area.left; ++x)
+      pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
+  }
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+TEST_F(Eyedropper, AShorterCoordinateLeavesNoTraceOfALongerOne) {
+  ui::Label& label = *W().lblXPos;
+  const HWND panel = W().pnlMagnifier->Handle();
+  // Right-aligned, the label grows to the left; this is the widest it gets.
+  label.SetCaption(L"-8888888");
+  const ui::Rect wide = label.Bounds();
+  const RECT area{wide.left, wide.top, wide.left + wide.width, wide.top + wide.height};
+  label.SetCaption(L"");
+  std::vector<COLORREF> blank;
+  ASSERT_TRUE(WaitUntil([&] {
+    // Settled: two reads a moment apart agree.
+    std::vector<COLORREF> first = ScreenArea(panel, area);
+    ui::Application::Instance().ProcessMessages();
+    Sleep(50);
+    blank = ScreenArea(panel, area);
+    return first == blank;
+  }));
+  label.SetCaption(L"-8888888");
+  ASSERT_TRUE(WaitUntil([&] { return ScreenArea(panel, area) != blank; })) << "text never shown";
+  label.SetCaption(L"5");
+  const ui::Rect narrow = label.Bounds();
+  ASSERT_LT(narrow.width, wide.width);
+  // Everything of the wide place that the narrow label does not cover shows
+  // what was there before any text.
+  const int uncovered = narrow.left - wide.left;
+  EXPECT_TRUE(WaitUntil([&] {
+    const std::vector<COLORREF> now = ScreenArea(panel, area);
+    for (int y = 0; y < wide.height; ++y) {
+      for (int x = 0; x < uncovered; ++x) {
+        const size_t at = static_cast<size_t>(y * wide.width + x);
+        if (now[at] != blank[at]) return false;
+      }
+    }
+    return true;
+  }));
 }
 
 // The average of the on-screen points of the (2n+1)² block, as a user would

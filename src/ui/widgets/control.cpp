@@ -58,8 +58,18 @@ Control* Control::FromHandle(HWND window) {
 
 void Control::SetBounds(const Rect& bounds) {
   if (bounds == bounds_) return;
+  const Rect old = bounds_;
   bounds_ = bounds;
-  MoveWindow(hwnd_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+  // Moved without the window system's immediate erase of both places (about
+  // ten server round trips under Wine); the parent repaints the old and the
+  // new place, this control included, with its next paint.
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  const RECT before{old.left, old.top, old.left + old.width, old.top + old.height};
+  const RECT after{bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
+  RECT both;
+  UnionRect(&both, &before, &after);
+  RedrawWindow(GetParent(hwnd_), &both, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Control::RefreshBoundsFromWindow() {

@@ -46,7 +46,7 @@ class Control {
   Form& Owner() const { return owner_; }
 
   Rect Bounds() const { return bounds_; }
-  void SetBounds(const Rect& bounds);
+  void SetBounds(const Rect& bounds);  // a child control's place in its parent
   int Left() const { return bounds_.left; }
   int Top() const { return bounds_.top; }
   int Width() const { return bounds_.width; }

@@ -48,6 +48,22 @@ class WindowDC {
   HDC dc_;
 };
 
+// A memory device context for measuring text. Unlike a window's DC it costs
+// no round trip to the Wine server.
+class MeasuringDC {
+ public:
+  MeasuringDC() : dc_(CreateCompatibleDC(nullptr)) {}
+  MeasuringDC(const MeasuringDC&) = delete;
+  MeasuringDC& operator=(const MeasuringDC&) = delete;
+  ~MeasuringDC() {
+    if (dc_) DeleteDC(dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // A memory device context with one object selected into it for its lifetime.
 class MemoryDC {
  public:

@@ -30,7 +30,7 @@ void Label::SetOwnFont(const LOGFONTW& font) {
 
 void Label::FitToText() {
   if (!autoSize_ || !Handle()) return;
-  WindowDC dc(Handle());
+  MeasuringDC dc;
   SelectedObject font(dc.Get(), CurrentFont());
   RECT measured{0, 0, 0, 0};
   DrawTextW(dc.Get(), caption_.empty() ? L" " : caption_.c_str(), -1, &measured,
