@@ -7,11 +7,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_support.h"
 #include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/widgets/application.h"
 
 int wmain(int argc, wchar_t** argv) {
+  const tw::bench::RoundTripReport roundTrip;
   const int runs = argc > 1 ? _wtoi(argv[1]) : 20;
   tw::ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
   tw::test::TempFolder folder;
@@ -24,11 +26,13 @@ int wmain(int argc, wchar_t** argv) {
     tw::ui::MenuItem& item = *window.FindMenuItem(order);
     std::vector<double> millis;
     for (int i = 0; i < runs; ++i) {
+      tw::bench::BeginTraced(L"fill and sort " + std::wstring(order));
       const auto start = std::chrono::steady_clock::now();
       item.Click();
       millis.push_back(
           std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
               .count());
+      tw::bench::EndTraced();
       tw::ui::Application::Instance().ProcessMessages();
     }
     std::sort(millis.begin(), millis.end());

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "bench_support.h"
 #include "test_support.h"
 #include "ui/command_ids.h"
 
@@ -54,6 +55,7 @@ double TimeOneStart(const std::filesystem::path& exe) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  const tw::bench::RoundTripReport roundTrip;
   const int runs = argc > 1 ? _wtoi(argv[1]) : 10;
   tw::test::TempFolder folder;
   const auto exe = folder.Path() / L"Tintwright.exe";

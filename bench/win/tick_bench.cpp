@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_support.h"
 #include "sampling/win/screen_reader.h"
 #include "test_support.h"
 #include "ui/main_window.h"
@@ -51,6 +52,7 @@ HWND ShowGradient() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  const tw::bench::RoundTripReport roundTrip;
   const int ticks = argc > 1 ? _wtoi(argv[1]) : 500;
   tw::ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
   tw::test::TempFolder folder;
@@ -67,9 +69,11 @@ int wmain(int argc, wchar_t** argv) {
       std::vector<double> micros;
       for (int i = 0; i < ticks; ++i) {
         SetCursorPos(20 + (i * 37) % 200, 20 + (i * 53) % 200);  // a new color every tick
+        tw::bench::BeginTraced(L"tick zoom " + std::to_wstring(zoom) + L" " + averaging[mode]);
         const auto start = Clock::now();
         window.Timer1Timer();
         micros.push_back(Micros(start));
+        tw::bench::EndTraced();
         tw::ui::Application::Instance().ProcessMessages();  // repaints outside the timing
       }
       window.btnGrabMouseUp();

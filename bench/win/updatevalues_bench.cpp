@@ -8,11 +8,13 @@
 #include <random>
 #include <vector>
 
+#include "bench_support.h"
 #include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/widgets/application.h"
 
 int wmain(int argc, wchar_t** argv) {
+  const tw::bench::RoundTripReport roundTrip;
   const int changes = argc > 1 ? _wtoi(argv[1]) : 1000;
   tw::ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
   tw::test::TempFolder folder;
@@ -26,11 +28,13 @@ int wmain(int argc, wchar_t** argv) {
     const tw::TColor color = tw::MakeColor(channel(random), channel(random), channel(random));
     window.lastcolor = window.CurrentColor();
     window.pnlColor->SetColor(color);
+    tw::bench::BeginTraced(L"updatevalues");
     const auto start = std::chrono::steady_clock::now();
     window.SynchroniseControls(0);
     micros.push_back(
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
             .count());
+    tw::bench::EndTraced();
     tw::ui::Application::Instance()
         .ProcessMessages();  // let the repaints happen outside the timing
   }

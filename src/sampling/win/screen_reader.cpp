@@ -1,6 +1,7 @@
 #include "sampling/win/screen_reader.h"
 
 #include "sampling/color_averaging.h"
+#include "ui/widgets/dib_section.h"
 
 namespace tw {
 namespace {
@@ -33,14 +34,8 @@ void ScreenReader::CopyScreen(HDC screen, const ScreenRect& rect, HDC target) co
 }
 
 ScreenReader::ScreenReader() {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = kLargestBlock;
-  info.bmiHeader.biHeight = -kLargestBlock;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
   void* bits = nullptr;
-  block_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  block_ = ui::CreateDibSection(kLargestBlock, kLargestBlock, 24, &bits);
   blockView_ = {static_cast<std::uint8_t*>(bits), kLargestBlock, kLargestBlock,
                 ((kLargestBlock * 3 + 3) / 4) * 4};
   RefreshMonitors();

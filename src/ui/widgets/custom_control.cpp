@@ -1,27 +1,10 @@
 #include "ui/widgets/custom_control.h"
 
+#include "ui/widgets/dib_section.h"
 #include "ui/widgets/handles.h"
 #include "ui/widgets/window_class.h"
 
 namespace tw::ui {
-namespace {
-
-// A DIB section rather than a bitmap compatible with the screen: under Wine
-// creating and selecting a screen-compatible bitmap re-reads the display
-// configuration, six server round trips on every paint; a DIB costs none.
-GdiObject<HBITMAP> CreateBackBuffer(int width, int height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  return GdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-}
-
-}  // namespace
 
 void CustomControl::CreateCustom(const wchar_t* className, const Rect& designBounds,
                                  UINT classStyle) {
@@ -50,8 +33,11 @@ LRESULT CustomControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       HDC dc = BeginPaint(Handle(), &paint);
       RECT client;
       GetClientRect(Handle(), &client);
-      // Drawn off-screen first, so a repaint never flickers.
-      GdiObject<HBITMAP> buffer = CreateBackBuffer(client.right, client.bottom);
+      // Drawn off-screen first, so a repaint never flickers; into a DIB
+      // section rather than a bitmap compatible with the screen, as under
+      // Wine creating and selecting a screen-compatible bitmap re-reads the
+      // display configuration, six server round trips on every paint.
+      GdiObject<HBITMAP> buffer = CreateDibSection(client.right, client.bottom, 32);
       if (buffer) {
         MemoryDC memory(dc, buffer.Get());
         Paint(memory.Get(), client);

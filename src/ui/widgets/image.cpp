@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "ui/widgets/dib_section.h"
+
 namespace tw::ui {
 
 Image::Image(Form& owner, Control& parent, std::wstring name, const Design& design)
@@ -12,15 +14,8 @@ Image::Image(Form& owner, Control& parent, std::wstring name, const Design& desi
 
 BgrImageView Image::Picture(int width, int height) {
   if (bitmap_ && view_.width == width && view_.height == height) return view_;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  bitmap_ = CreateDibSection(width, height, 24, &bits);
   if (!bitmap_) throw std::runtime_error("Out of memory for a picture");
   view_ = {static_cast<std::uint8_t*>(bits), width, height, ((width * 3 + 3) / 4) * 4};
   return view_;

@@ -1,0 +1,62 @@
+// What the timing programs share: the speed of the machine's Wine server,
+// printed beside every figure, and marks for counting server requests.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace tw::bench {
+
+// Under Wine nearly every window call is a round trip to the Wine server.
+// On a virtual machine its cost depends on whether the scheduler has put
+// this program and the server on one core (a few microseconds) or on two
+// (ten times that), and that can change in the middle of a run. Asking for a
+// named event that does not exist is one round trip and nothing else, so its
+// median at the start and at the end of a run puts the run's figures in scale.
+inline double ServerRoundTripMicros() {
+  std::vector<double> micros;
+  for (int i = 0; i < 500; ++i) {
+    const auto start = std::chrono::steady_clock::now();
+    OpenEventW(SYNCHRONIZE, FALSE, L"tw-round-trip");
+    micros.push_back(
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+            .count());
+  }
+  std::sort(micros.begin(), micros.end());
+  return micros[micros.size() / 2];
+}
+
+class RoundTripReport {
+ public:
+  RoundTripReport() : atStart_(ServerRoundTripMicros()) {}
+  ~RoundTripReport() {
+    std::printf(
+        "Wine server round trip (one request), median: %.1f us at the start, %.1f us "
+        "at the end of this run\n",
+        atStart_, ServerRoundTripMicros());
+  }
+  RoundTripReport(const RoundTripReport&) = delete;
+  RoundTripReport& operator=(const RoundTripReport&) = delete;
+
+ private:
+  double atStart_;
+};
+
+// Brackets one measured operation for tools/count-requests.sh, which reads
+// the Wine server's trace: a mark is a request for a named event that does
+// not exist, so it shows in the trace with its name. Off unless
+// TW_TRACE_MARKS is set, as a mark is a round trip itself.
+inline void TraceMark(const std::wstring& name) {
+  static const bool on = std::getenv("TW_TRACE_MARKS") != nullptr;
+  if (on) OpenEventW(SYNCHRONIZE, FALSE, name.c_str());
+}
+inline void BeginTraced(const std::wstring& label) { TraceMark(L"tw-begin " + label); }
+inline void EndTraced() { TraceMark(L"tw-end"); }
+
+}  // namespace tw::bench
