@@ -1,9 +1,9 @@
 #include "ui/widgets/combo_box.h"
 
+#include <utility>
+
 #include "ui/widgets/form.h"
 #include "ui/widgets/handles.h"
-
-#include <utility>
 
 namespace tw::ui {
 
