@@ -11,6 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "test_support.h"
+#include "ui/main_window.h"
+#include "ui/widgets/application.h"
+
 namespace tw::bench {
 
 // Under Wine nearly every window call is a round trip to the Wine server.
@@ -58,5 +62,22 @@ inline void TraceMark(const std::wstring& name) {
 }
 inline void BeginTraced(const std::wstring& label) { TraceMark(L"tw-begin " + label); }
 inline void EndTraced() { TraceMark(L"tw-end"); }
+
+// The real main window, shown, its settings in a folder of its own.
+class ShownMainWindow {
+ public:
+  ShownMainWindow() { window_.Show(); }
+  ui::TfrmColorPick& Get() { return window_; }
+
+ private:
+  static bool InitializeApplication() {
+    ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
+    return true;
+  }
+
+  bool initialized_ = InitializeApplication();
+  test::TempFolder folder_;
+  ui::TfrmColorPick window_{folder_.Path() / L"Tintwright.ini"};
+};
 
 }  // namespace tw::bench

@@ -8,17 +8,14 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/widgets/application.h"
 
 int wmain(int argc, wchar_t** argv) {
-  const tw::bench::RoundTripReport roundTrip;
   const int runs = argc > 1 ? _wtoi(argv[1]) : 20;
-  tw::ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
-  tw::test::TempFolder folder;
-  tw::ui::TfrmColorPick window(folder.Path() / L"Tintwright.ini");
-  window.Show();
+  tw::bench::ShownMainWindow shown;
+  tw::ui::TfrmColorPick& window = shown.Get();
+  const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
   const wchar_t* orders[] = {L"SortbyName1",  L"SortbyHue1",       L"SortbySaturation1",
                              L"SortbyValue1", L"SortbyRed1",       L"SortbyGreen1",
                              L"SortbyBlue1",  L"SortbyBrightness1"};

@@ -11,7 +11,6 @@
 
 #include "bench_support.h"
 #include "sampling/win/screen_reader.h"
-#include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/widgets/application.h"
 #include "ui/widgets/window_class.h"
@@ -52,12 +51,10 @@ HWND ShowGradient() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const tw::bench::RoundTripReport roundTrip;
   const int ticks = argc > 1 ? _wtoi(argv[1]) : 500;
-  tw::ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
-  tw::test::TempFolder folder;
-  tw::ui::TfrmColorPick window(folder.Path() / L"Tintwright.ini");
-  window.Show();
+  tw::bench::ShownMainWindow shown;
+  tw::ui::TfrmColorPick& window = shown.Get();
+  const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
   HWND gradient = ShowGradient();
   const wchar_t* averaging[] = {L"Off1", L"N3x3Average1", L"N5x5Average1"};
   for (int zoom : {5, 20}) {

@@ -9,17 +9,14 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "test_support.h"
 #include "ui/main_window.h"
 #include "ui/widgets/application.h"
 
 int wmain(int argc, wchar_t** argv) {
-  const tw::bench::RoundTripReport roundTrip;
   const int changes = argc > 1 ? _wtoi(argv[1]) : 1000;
-  tw::ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
-  tw::test::TempFolder folder;
-  tw::ui::TfrmColorPick window(folder.Path() / L"Tintwright.ini");
-  window.Show();
+  tw::bench::ShownMainWindow shown;
+  tw::ui::TfrmColorPick& window = shown.Get();
+  const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
   std::mt19937 random(12345);
   std::uniform_int_distribution<int> channel(0, 255);
   std::vector<double> micros;
