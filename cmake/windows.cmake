@@ -7,10 +7,8 @@ set(TW_WIN32_DEFINES UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
 set(TW_WIN32_LIBS comctl32 comdlg32 gdi32 user32 shell32 advapi32 version
                   wininet uxtheme)
 
-file(GLOB_RECURSE TW_WIN_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp
-  ${CMAKE_SOURCE_DIR}/src/*/win/*.cpp)
-list(FILTER TW_WIN_SOURCES EXCLUDE REGEX "/app/win/main\\.cpp$")
+file(GLOB_RECURSE TW_WIN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/win/*.cpp)
+list(FILTER TW_WIN_SOURCES EXCLUDE REGEX "/win/app/main\\.cpp$")
 
 add_library(tintwright_win STATIC ${TW_WIN_SOURCES})
 target_compile_definitions(tintwright_win PUBLIC ${TW_WIN32_DEFINES})
@@ -25,7 +23,7 @@ if(MINGW)
   set(TW_STATIC_LINK -static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 endif()
 
-add_executable(Tintwright WIN32 src/app/win/main.cpp ${TW_RESOURCES})
+add_executable(Tintwright WIN32 src/win/app/main.cpp ${TW_RESOURCES})
 target_link_libraries(Tintwright PRIVATE tintwright_win)
 if(MINGW)
   target_link_options(Tintwright PRIVATE -municode ${TW_STATIC_LINK} -s)

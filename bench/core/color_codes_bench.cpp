@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "color/color_code_parsing.h"
-#include "color/color_codes.h"
+#include "core/color/color_code_parsing.h"
+#include "core/color/color_codes.h"
 
 namespace tw {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "names/closest_color.h"
-#include "names/color_list.h"
-#include "names/color_sort.h"
+#include "core/names/closest_color.h"
+#include "core/names/color_list.h"
+#include "core/names/color_sort.h"
 
 namespace tw {
 namespace {

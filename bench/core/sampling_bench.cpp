@@ -3,10 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "sampling/color_averaging.h"
-#include "sampling/crosshair.h"
-#include "sampling/magnifier_geometry.h"
-#include "sampling/magnifier_picture.h"
+#include "core/sampling/color_averaging.h"
+#include "core/sampling/crosshair.h"
+#include "core/sampling/magnifier_geometry.h"
+#include "core/sampling/magnifier_picture.h"
 
 namespace tw {
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "test_support.h"
-#include "ui/main_window.h"
-#include "ui/widgets/application.h"
+#include "win/widgets/application.h"
+#include "win/window/main_window.h"
 
 namespace tw::bench {
 
@@ -67,17 +67,17 @@ inline void EndTraced() { TraceMark(L"tw-end"); }
 class ShownMainWindow {
  public:
   ShownMainWindow() { window_.Show(); }
-  ui::TfrmColorPick& Get() { return window_; }
+  win::TfrmColorPick& Get() { return window_; }
 
  private:
   static bool InitializeApplication() {
-    ui::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
+    win::Application::Instance().Initialize(L"Tintwright", L"Tintwright.chm");
     return true;
   }
 
   bool initialized_ = InitializeApplication();
   test::TempFolder folder_;
-  ui::TfrmColorPick window_{folder_.Path() / L"Tintwright.ini"};
+  win::TfrmColorPick window_{folder_.Path() / L"Tintwright.ini"};
 };
 
 }  // namespace tw::bench

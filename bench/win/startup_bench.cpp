@@ -11,7 +11,7 @@
 
 #include "bench_support.h"
 #include "test_support.h"
-#include "ui/command_ids.h"
+#include "win/window/command_ids.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ double TimeOneStart(const std::filesystem::path& exe) {
     }
     Sleep(1);
   }
-  if (window) PostMessageW(window, WM_COMMAND, tw::ui::kExitCommand, 0);
+  if (window) PostMessageW(window, WM_COMMAND, tw::win::kExitCommand, 0);
   if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
     TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hThread);

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "sampling/win/screen_reader.h"
-#include "ui/main_window.h"
-#include "ui/widgets/application.h"
-#include "ui/widgets/window_class.h"
+#include "win/platform/screen_reader.h"
+#include "win/widgets/application.h"
+#include "win/widgets/window_class.h"
+#include "win/window/main_window.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ Spread Summarize(std::vector<double> micros) {
 
 // A window of many colors to sample from, at the desktop's top-left corner.
 HWND ShowGradient() {
-  tw::ui::RegisterWindowClass(L"TwBenchGradient");
+  tw::win::RegisterWindowClass(L"TwBenchGradient");
   HWND window =
       CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TwBenchGradient", L"", WS_POPUP, 0, 0,
                       256, 256, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -53,7 +53,7 @@ HWND ShowGradient() {
 int wmain(int argc, wchar_t** argv) {
   const int ticks = argc > 1 ? _wtoi(argv[1]) : 500;
   tw::bench::ShownMainWindow shown;
-  tw::ui::TfrmColorPick& window = shown.Get();
+  tw::win::TfrmColorPick& window = shown.Get();
   const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
   HWND gradient = ShowGradient();
   const wchar_t* averaging[] = {L"Off1", L"N3x3Average1", L"N5x5Average1"};
@@ -61,7 +61,7 @@ int wmain(int argc, wchar_t** argv) {
     for (int mode = 0; mode < 3; ++mode) {
       window.FindMenuItem(L"Zoom" + std::to_wstring(zoom) + L"X1")->Click();
       window.FindMenuItem(averaging[mode])->Click();
-      window.btnGrabMouseDown(tw::ui::MouseButton::Left);
+      window.btnGrabMouseDown(tw::win::MouseButton::Left);
       window.Timer1->SetEnabled(false);  // the ticks are driven here, one at a time
       std::vector<double> micros;
       for (int i = 0; i < ticks; ++i) {
@@ -71,7 +71,7 @@ int wmain(int argc, wchar_t** argv) {
         window.Timer1Timer();
         micros.push_back(Micros(start));
         tw::bench::EndTraced();
-        tw::ui::Application::Instance().ProcessMessages();  // repaints outside the timing
+        tw::win::Application::Instance().ProcessMessages();  // repaints outside the timing
       }
       window.btnGrabMouseUp();
       const Spread spread = Summarize(micros);

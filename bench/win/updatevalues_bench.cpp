@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "ui/main_window.h"
-#include "ui/widgets/application.h"
+#include "win/widgets/application.h"
+#include "win/window/main_window.h"
 
 int wmain(int argc, wchar_t** argv) {
   const int changes = argc > 1 ? _wtoi(argv[1]) : 1000;
   tw::bench::ShownMainWindow shown;
-  tw::ui::TfrmColorPick& window = shown.Get();
+  tw::win::TfrmColorPick& window = shown.Get();
   const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
   std::mt19937 random(12345);
   std::uniform_int_distribution<int> channel(0, 255);
@@ -32,7 +32,7 @@ int wmain(int argc, wchar_t** argv) {
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
             .count());
     tw::bench::EndTraced();
-    tw::ui::Application::Instance()
+    tw::win::Application::Instance()
         .ProcessMessages();  // let the repaints happen outside the timing
   }
   std::sort(micros.begin(), micros.end());

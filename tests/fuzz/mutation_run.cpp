@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "check_result.h"
+#include "core/palette/palette_file.h"
 #include "mutator.h"
-#include "palette/palette_file.h"
 #include "palette_checks.h"
 #include "scratch_files.h"
 #include "settings_checks.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "color/color_idents.h"
-#include "palette/palette_file_io.h"
-#include "palette/palette_line.h"
+#include "core/color/color_idents.h"
+#include "core/palette/palette_file_io.h"
+#include "core/palette/palette_line.h"
 #include "scratch_files.h"
 
 namespace tw::fuzz {

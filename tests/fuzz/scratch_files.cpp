@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "app/atomic_file.h"
+#include "core/settings/atomic_file.h"
 
 namespace tw::fuzz {
 

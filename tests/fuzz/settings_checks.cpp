@@ -1,7 +1,7 @@
 #include "settings_checks.h"
 
-#include "app/atomic_file.h"
-#include "app/ini_file.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/ini_file.h"
 #include "scratch_files.h"
 #include "settings_keys.h"
 

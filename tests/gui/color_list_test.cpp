@@ -5,17 +5,17 @@
 
 #include <memory>
 
-#include "names/color_list.h"
-#include "names/color_sort.h"
-#include "names/color_tables.h"
+#include "core/names/color_list.h"
+#include "core/names/color_sort.h"
+#include "core/names/color_tables.h"
 #include "test_support.h"
-#include "ui/main_window.h"
-#include "ui/widgets/text.h"
+#include "win/platform/text.h"
+#include "win/window/main_window.h"
 
 namespace tw::test {
 namespace {
 
-using ui::TfrmColorPick;
+using win::TfrmColorPick;
 
 class ColorList : public testing::Test {
  protected:
@@ -121,14 +121,14 @@ TEST_F(ColorList, EachSortOrderShowsTheListInThatOrder) {
   for (bool html : {false, true}) {
     if (html) Sort(L"Showonlyhtmlcolors");
     for (int order = 0; order < 8; ++order) {
-      SCOPED_TRACE(testing::Message() << ui::Narrow(items[order]) << (html ? " html" : ""));
+      SCOPED_TRACE(testing::Message() << win::Narrow(items[order]) << (html ? " html" : ""));
       Sort(items[order]);
       TRColorArray expected = FillColorArray(html);
       SortColors(expected, order);
       const std::vector<std::wstring> shown = ShownNames();
       ASSERT_EQ(shown.size(), expected.size());
       for (size_t i = 0; i < shown.size(); ++i)
-        ASSERT_EQ(shown[i], ui::Widen(expected[i].Name)) << "item " << i;
+        ASSERT_EQ(shown[i], win::Widen(expected[i].Name)) << "item " << i;
       EXPECT_TRUE(W().FindMenuItem(items[order])->Checked);
       EXPECT_EQ(W().FindClosestColor1->Tag, order);
     }
@@ -148,7 +148,7 @@ TEST_F(ColorList, SwitchingToHtmlKeepsTheSortOrderAndTheSelectedColor) {
 }
 
 TEST_F(ColorList, TheMainMenuCarriesACopyOfTheListMenu) {
-  const ui::MenuItem* copy = W().FindMenuItem(L"ColorList1");
+  const win::MenuItem* copy = W().FindMenuItem(L"ColorList1");
   ASSERT_NE(copy, nullptr);
   ASSERT_EQ(copy->Items().size(), 14u);
   int separators = 0;

@@ -6,15 +6,15 @@
 #include <memory>
 #include <set>
 
+#include "core/color/color_codes.h"
 #include "test_support.h"
-#include "color/color_codes.h"
-#include "ui/main_window.h"
-#include "ui/widgets/text.h"
+#include "win/platform/text.h"
+#include "win/window/main_window.h"
 
 namespace tw::test {
 namespace {
 
-using ui::TfrmColorPick;
+using win::TfrmColorPick;
 
 // What a user reads off the window: the six boxes, the seven bars, the code
 // and the frame's color.
@@ -27,12 +27,12 @@ struct Shown {
 };
 
 std::ostream& operator<<(std::ostream& out, const Shown& s) {
-  return out << "boxes " << ui::Narrow(s.red) << "," << ui::Narrow(s.green) << ","
-             << ui::Narrow(s.blue) << " / " << ui::Narrow(s.hue) << "," << ui::Narrow(s.saturation)
-             << "," << ui::Narrow(s.value) << " bars " << s.redBar << "," << s.greenBar << ","
-             << s.blueBar << " b" << s.brightnessBar << " / " << s.hueBar << "," << s.saturationBar
-             << "," << s.valueBar << " code " << ui::Narrow(s.code) << " frame " << std::hex
-             << s.frame;
+  return out << "boxes " << win::Narrow(s.red) << "," << win::Narrow(s.green) << ","
+             << win::Narrow(s.blue) << " / " << win::Narrow(s.hue) << ","
+             << win::Narrow(s.saturation) << "," << win::Narrow(s.value) << " bars " << s.redBar
+             << "," << s.greenBar << "," << s.blueBar << " b" << s.brightnessBar << " / "
+             << s.hueBar << "," << s.saturationBar << "," << s.valueBar << " code "
+             << win::Narrow(s.code) << " frame " << std::hex << s.frame;
 }
 
 class Editing : public testing::Test {
@@ -66,18 +66,18 @@ class Editing : public testing::Test {
 
   // Replaces the box's text as a user does: select it all, delete it, then
   // type key by key.
-  static void Type(ui::Edit& edit, std::wstring_view text) {
+  static void Type(win::Edit& edit, std::wstring_view text) {
     SetFocus(edit.Handle());
     SendMessageW(edit.Handle(), EM_SETSEL, 0, -1);
     SendMessageW(edit.Handle(), WM_CHAR, VK_BACK, 1);
     for (wchar_t c : text) SendMessageW(edit.Handle(), WM_CHAR, c, 1);
   }
   void Leave() { SetFocus(W().btnInvert->Handle()); }
-  static void Scroll(ui::ScrollBar& bar, WORD code) {
+  static void Scroll(win::ScrollBar& bar, WORD code) {
     SendMessageW(GetParent(bar.Handle()), WM_HSCROLL, MAKEWPARAM(code, 0),
                  reinterpret_cast<LPARAM>(bar.Handle()));
   }
-  static void Press(ui::Button& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
+  static void Press(win::Button& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
 
   TempFolder folder_;
   std::unique_ptr<TfrmColorPick> window_;
@@ -127,10 +127,10 @@ const TypingCase kTyping[] = {
 TEST_F(Editing, TypingIntoABoxMovesEveryOtherControl) {
   for (const TypingCase& c : kTyping) {
     SetUp();  // a fresh window at the start color for each box
-    ui::Edit* boxes[] = {W().CurrencyEdit1, W().CurrencyEdit2, W().CurrencyEdit3,
-                         W().CurrencyEdit4, W().CurrencyEdit5, W().CurrencyEdit6};
+    win::Edit* boxes[] = {W().CurrencyEdit1, W().CurrencyEdit2, W().CurrencyEdit3,
+                          W().CurrencyEdit4, W().CurrencyEdit5, W().CurrencyEdit6};
     Type(*boxes[c.box - 1], c.typed);
-    EXPECT_EQ(Read(), c.expected) << "box " << c.box << " typed " << ui::Narrow(c.typed);
+    EXPECT_EQ(Read(), c.expected) << "box " << c.box << " typed " << win::Narrow(c.typed);
   }
 }
 
@@ -170,10 +170,10 @@ const ScrollCase kScrolls[] = {
 TEST_F(Editing, MovingAScrollBarMovesEveryOtherControl) {
   for (const ScrollCase& c : kScrolls) {
     SetUp();
-    auto* bar = dynamic_cast<ui::ScrollBar*>(W().FindControl(c.bar));
+    auto* bar = dynamic_cast<win::ScrollBar*>(W().FindControl(c.bar));
     ASSERT_NE(bar, nullptr);
     Scroll(*bar, c.code);
-    EXPECT_EQ(Read(), c.expected) << ui::Narrow(c.bar);
+    EXPECT_EQ(Read(), c.expected) << win::Narrow(c.bar);
   }
 }
 
@@ -201,12 +201,12 @@ TEST_F(Editing, LeavingABoxRewritesItsNumber) {
                         {3, L"", L"0"}};
   for (const Case& c : cases) {
     SetUp();
-    ui::Edit* boxes[] = {W().CurrencyEdit1, W().CurrencyEdit2, W().CurrencyEdit3,
-                         W().CurrencyEdit4, W().CurrencyEdit5, W().CurrencyEdit6};
+    win::Edit* boxes[] = {W().CurrencyEdit1, W().CurrencyEdit2, W().CurrencyEdit3,
+                          W().CurrencyEdit4, W().CurrencyEdit5, W().CurrencyEdit6};
     Type(*boxes[c.box - 1], c.typed);
     Leave();
     EXPECT_EQ(boxes[c.box - 1]->Text(), c.shown)
-        << "box " << c.box << " typed " << ui::Narrow(c.typed);
+        << "box " << c.box << " typed " << win::Narrow(c.typed);
   }
   EXPECT_EQ(W().CurrencyEdit3->Text(), L"0");
   EXPECT_EQ(BlueOf(W().CurrentColor()), 0);
@@ -233,7 +233,8 @@ TEST_F(Editing, InvertTwiceRestoresTheColorAndRecordsUndo) {
   Press(*W().btnInvert);
   EXPECT_EQ(Read(), kStart);
   EXPECT_EQ(W().History().UndoDepth(), 2);
-  EXPECT_EQ(W().pnlColor->FontColor(), ui::kWindowTextColor) << "the text color stays without Ctrl";
+  EXPECT_EQ(W().pnlColor->FontColor(), win::kWindowTextColor)
+      << "the text color stays without Ctrl";
 }
 
 TEST_F(Editing, InvertWithCtrlHeldAlsoInvertsTheFrameText) {
@@ -297,7 +298,7 @@ TEST_F(Editing, UndoAndRedoGoTenDeep) {
   }
   Press(*W().btnRedo);
   EXPECT_EQ(W().CurrentColor(), colors[11]);
-  EXPECT_EQ(W().edtColor->Text(), ui::Widen(FormatColorCode(kHtmlHex, colors[11], true)));
+  EXPECT_EQ(W().edtColor->Text(), win::Widen(FormatColorCode(kHtmlHex, colors[11], true)));
 }
 
 std::wstring ClipboardText() {

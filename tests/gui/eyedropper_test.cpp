@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "test_support.h"
-#include "ui/main_window.h"
-#include "ui/widgets/application.h"
-#include "ui/widgets/text.h"
-#include "ui/widgets/window_class.h"
+#include "win/platform/text.h"
+#include "win/widgets/application.h"
+#include "win/widgets/window_class.h"
+#include "win/window/main_window.h"
 
 namespace tw::test {
 namespace {
 
-using ui::TfrmColorPick;
+using win::TfrmColorPick;
 
 // A borderless window on top of everything at the desktop's top-left corner,
 // each pixel painted by a function of its screen position.
@@ -29,7 +29,7 @@ class PatternWindow {
 
   explicit PatternWindow(std::function<COLORREF(int x, int y)> pattern)
       : pattern_(std::move(pattern)) {
-    ui::RegisterWindowClass(L"TwTestPattern");
+    win::RegisterWindowClass(L"TwTestPattern");
     window_ =
         CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TwTestPattern", L"", WS_POPUP, 0, 0,
                         kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -151,18 +151,18 @@ std::vector<COLORREF> ScreenArea(HWND window, const RECT& area) {
 }
 
 TEST_F(Eyedropper, AShorterCoordinateLeavesNoTraceOfALongerOne) {
-  ui::Label& label = *W().lblXPos;
+  win::Label& label = *W().lblXPos;
   const HWND panel = W().pnlMagnifier->Handle();
   // Right-aligned, the label grows to the left; this is the widest it gets.
   label.SetCaption(L"-8888888");
-  const ui::Rect wide = label.Bounds();
+  const win::Rect wide = label.Bounds();
   const RECT area{wide.left, wide.top, wide.left + wide.width, wide.top + wide.height};
   label.SetCaption(L"");
   std::vector<COLORREF> blank;
   ASSERT_TRUE(WaitUntil([&] {
     // Settled: two reads a moment apart agree.
     std::vector<COLORREF> first = ScreenArea(panel, area);
-    ui::Application::Instance().ProcessMessages();
+    win::Application::Instance().ProcessMessages();
     Sleep(50);
     blank = ScreenArea(panel, area);
     return first == blank;
@@ -170,7 +170,7 @@ TEST_F(Eyedropper, AShorterCoordinateLeavesNoTraceOfALongerOne) {
   label.SetCaption(L"-8888888");
   ASSERT_TRUE(WaitUntil([&] { return ScreenArea(panel, area) != blank; })) << "text never shown";
   label.SetCaption(L"5");
-  const ui::Rect narrow = label.Bounds();
+  const win::Rect narrow = label.Bounds();
   ASSERT_LT(narrow.width, wide.width);
   // Everything of the wide place that the narrow label does not cover shows
   // what was there before any text.
@@ -223,7 +223,7 @@ TEST_F(Eyedropper, AveragesCountOnlyThePointsOnTheScreen) {
     EXPECT_EQ(W().average, c.n);
     ASSERT_NO_FATAL_FAILURE(Grab(c.at));
     EXPECT_EQ(W().CurrentColor(), ExpectedAverage(c.at.x, c.at.y, c.n))
-        << ui::Narrow(c.item) << " at " << c.at.x << "," << c.at.y;
+        << win::Narrow(c.item) << " at " << c.at.x << "," << c.at.y;
   }
   // At the corner the four points are (0,0), (1,0), (0,1), (1,1).
   EXPECT_NE(ExpectedAverage(0, 0, 1), MakeColor(255, 255, 255));
@@ -320,7 +320,7 @@ TEST_F(Eyedropper, MagnifierShowsTheCaptureWithTheCrosshairAtItsPlace) {
         << "the pointer's pixel under the cross";
 
     for (const wchar_t* style : {L"Cross1", L"Rectangle1"}) {
-      SCOPED_TRACE(ui::Narrow(style));
+      SCOPED_TRACE(win::Narrow(style));
       W().FindMenuItem(style)->Click();
       ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
       const BgrImageView shown = W().imgMagnifier->Picture();
@@ -345,7 +345,7 @@ TEST_F(Eyedropper, PickingFromTheMagnifierFollowsThePointerAndRecordsUndo) {
   W().FindMenuItem(L"None1")->Click();
   ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
   const int depth = W().History().UndoDepth();
-  ui::Image& picture = *W().imgMagnifier;
+  win::Image& picture = *W().imgMagnifier;
   SendMessageW(picture.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(82, 66));
   EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(kMark));
   SendMessageW(picture.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));

@@ -6,14 +6,14 @@
 #include <memory>
 
 #include "test_support.h"
-#include "ui/main_window.h"
-#include "ui/widgets/application.h"
-#include "ui/widgets/text.h"
+#include "win/platform/text.h"
+#include "win/widgets/application.h"
+#include "win/window/main_window.h"
 
 namespace tw::test {
 namespace {
 
-using ui::TfrmColorPick;
+using win::TfrmColorPick;
 
 class MainWindow : public testing::Test {
  protected:
@@ -37,7 +37,7 @@ class MainWindow : public testing::Test {
 struct PlaceCase {
   const wchar_t* name;
   const wchar_t* parent;
-  ui::Rect bounds;
+  win::Rect bounds;
 };
 
 // A sample from every panel of the design, at 96 dpi.
@@ -76,17 +76,17 @@ TEST_F(MainWindow, ControlsStandWhereTheyWereDesigned) {
   TfrmColorPick& window = Create();
   ASSERT_EQ(window.PixelsPerInch(), 96) << "the geometry below is for 96 dpi";
   for (const PlaceCase& place : kPlaces) {
-    SCOPED_TRACE(testing::Message() << "control " << ui::Narrow(place.name));
-    const ui::Control* control = window.FindControl(place.name);
+    SCOPED_TRACE(testing::Message() << "control " << win::Narrow(place.name));
+    const win::Control* control = window.FindControl(place.name);
     ASSERT_NE(control, nullptr);
-    const ui::Control* parent = control->Parent();
+    const win::Control* parent = control->Parent();
     ASSERT_NE(parent, nullptr);
     EXPECT_EQ(parent->Name(), place.parent);
     // Where the window system really put it, not what the wrapper believes.
     RECT r;
     GetWindowRect(control->Handle(), &r);
     MapWindowPoints(HWND_DESKTOP, parent->Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ((ui::Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}), place.bounds);
+    EXPECT_EQ((win::Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}), place.bounds);
   }
 }
 
@@ -101,7 +101,7 @@ TEST_F(MainWindow, LowerPaletteRowLiesAboveThePalettePanel) {
 TEST_F(MainWindow, StartupStripsAreRampsOverExactlyTheirPixels) {
   TfrmColorPick& window = Create();
   struct StripCase {
-    ui::Image* image;
+    win::Image* image;
     ColorTriple last;  // column 104: 104 × 255 ÷ 105 = 252
   };
   const StripCase strips[] = {
@@ -111,7 +111,7 @@ TEST_F(MainWindow, StartupStripsAreRampsOverExactlyTheirPixels) {
       {window.imgValue, {0, 0, 252}},
   };
   for (const StripCase& strip : strips) {
-    SCOPED_TRACE(testing::Message() << ui::Narrow(strip.image->Name()));
+    SCOPED_TRACE(testing::Message() << win::Narrow(strip.image->Name()));
     const BgrImageView picture = strip.image->Picture();
     ASSERT_EQ(picture.width, 105);
     ASSERT_EQ(picture.height, 5);
@@ -185,7 +185,7 @@ TEST_F(MainWindow, EndingTheSessionSavesAtOnceAndNeverVetoes) {
 
 TEST_F(MainWindow, AltF4RunsExitWhileTheWindowHasTheFocus) {
   TfrmColorPick& window = Create();
-  ui::Application::Instance().SetMainForm(&window);
+  win::Application::Instance().SetMainForm(&window);
   window.Show();
   SetForegroundWindow(window.Handle());
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window.Handle(); }));
@@ -199,10 +199,10 @@ TEST_F(MainWindow, AltF4RunsExitWhileTheWindowHasTheFocus) {
   }
   SendInput(4, keys, sizeof(INPUT));
   const bool closed = WaitUntil([&] {
-    ui::Application::Instance().ProcessMessages();
+    win::Application::Instance().ProcessMessages();
     return window.Handle() == nullptr;
   });
-  ui::Application::Instance().SetMainForm(nullptr);
+  win::Application::Instance().SetMainForm(nullptr);
   // The quit that the main window's end posts belongs to the program's loop.
   MSG quit;
   PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

@@ -7,13 +7,13 @@
 #include <thread>
 
 #include "test_support.h"
-#include "ui/main_window.h"
-#include "ui/widgets/text.h"
+#include "win/platform/text.h"
+#include "win/window/main_window.h"
 
 namespace tw::test {
 namespace {
 
-using ui::TfrmColorPick;
+using win::TfrmColorPick;
 
 constexpr TColor kStartColor = 0x00E16941;
 constexpr TColor kSlot1Default = 10551540;  // #F400A1
@@ -33,13 +33,13 @@ class Palette : public testing::Test {
   }
   std::filesystem::path SettingsFile() const { return folder_.Path() / L"Tintwright.ini"; }
   TfrmColorPick& W() { return *window_; }
-  static void Click(ui::Panel& slot, UINT down, UINT up) {
+  static void Click(win::Panel& slot, UINT down, UINT up) {
     SendMessageW(slot.Handle(), down, 0, MAKELPARAM(5, 5));
     SendMessageW(slot.Handle(), up, 0, MAKELPARAM(5, 5));
   }
   // A right click on the control: its menu opens and is closed again with
   // Escape, as a user who changes their mind does.
-  static void RightClickAndDismiss(ui::Control& control) {
+  static void RightClickAndDismiss(win::Control& control) {
     std::thread closer([] {
       HWND menu = nullptr;
       WaitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); });
@@ -144,7 +144,7 @@ TEST_F(Palette, SavedPaletteLoadsBackWithItsName) {
   }
   EXPECT_EQ(W().lblPalettename->Caption(), L"my colors.plt");
   EXPECT_NE(ReadFileBytes(file).find("clBtnFace\r\n$00123456\r\n"), std::string::npos);
-  for (ui::Panel* slot : W().mempan) slot->SetColor(0);
+  for (win::Panel* slot : W().mempan) slot->SetColor(0);
   W().mpalette.clear();
   {
     DialogAnswerer answerer(file);

@@ -6,13 +6,13 @@
 #include <memory>
 
 #include "test_support.h"
-#include "ui/command_ids.h"
-#include "ui/main_window.h"
+#include "win/window/command_ids.h"
+#include "win/window/main_window.h"
 
 namespace tw::test {
 namespace {
 
-using ui::TfrmColorPick;
+using win::TfrmColorPick;
 
 class Settings : public testing::Test {
  protected:
@@ -136,7 +136,7 @@ TEST(SettingsOfAHiddenRun, OnlyTheWindowsOwnKeysAreWritten) {
   HWND window = run.WaitForMainWindow();
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(run.WaitForIdle());
-  PostMessageW(window, WM_COMMAND, ui::kExitCommand, 0);
+  PostMessageW(window, WM_COMMAND, win::kExitCommand, 0);
   ASSERT_EQ(run.WaitForExit(), 0u);
   EXPECT_EQ(
       ReadFileBytes(file),

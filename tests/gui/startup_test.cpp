@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/stored_properties.h"
+#include "core/settings/stored_properties.h"
 #include "test_support.h"
-#include "ui/command_ids.h"
+#include "win/window/command_ids.h"
 
 namespace tw::test {
 namespace {
@@ -37,7 +37,7 @@ std::string ArgumentsAsName(const wchar_t* arguments) {
 }
 
 bool EndByExitCommand(ProgramRun& run, HWND window) {
-  PostMessageW(window, WM_COMMAND, ui::kExitCommand, 0);
+  PostMessageW(window, WM_COMMAND, win::kExitCommand, 0);
   return run.WaitForExit() == 0;
 }
 

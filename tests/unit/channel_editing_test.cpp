@@ -1,4 +1,4 @@
-#include "color/channel_editing.h"
+#include "core/color/channel_editing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "color/color_code_parsing.h"
+#include "core/color/color_code_parsing.h"
 
 #include <climits>
 #include <cstdint>
@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "color/color_codes.h"
+#include "core/color/color_codes.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "color/color_codes.h"
+#include "core/color/color_codes.h"
 
 #include <array>
 #include <climits>

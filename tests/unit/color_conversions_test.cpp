@@ -1,4 +1,4 @@
-#include "color/conversions.h"
+#include "core/color/conversions.h"
 
 #include <cmath>
 #include <cstring>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "color/rounding.h"
+#include "core/color/rounding.h"
 
 namespace tw {
 

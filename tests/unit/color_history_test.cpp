@@ -1,4 +1,4 @@
-#include "color/color_history.h"
+#include "core/color/color_history.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "color/color_idents.h"
+#include "core/color/color_idents.h"
 
 #include <gtest/gtest.h>
 

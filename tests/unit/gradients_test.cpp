@@ -1,4 +1,4 @@
-#include "color/gradients.h"
+#include "core/color/gradients.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "color/html_hex.h"
+#include "core/color/html_hex.h"
 
 #include <optional>
 #include <string_view>

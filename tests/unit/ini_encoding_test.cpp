@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/atomic_file.h"
-#include "app/ini_file.h"
-#include "app/text_encoding.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/ini_file.h"
+#include "core/text/text_encoding.h"
 
 namespace tw {
 namespace {

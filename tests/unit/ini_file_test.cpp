@@ -1,8 +1,8 @@
-#include "app/ini_file.h"
+#include "core/settings/ini_file.h"
 
 #include <gtest/gtest.h>
 
-#include "app/atomic_file.h"
+#include "core/settings/atomic_file.h"
 
 namespace tw {
 namespace {

@@ -1,11 +1,11 @@
-#include "app/ini_values.h"
+#include "core/settings/ini_values.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
 
-#include "color/color_idents.h"
+#include "core/color/color_idents.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "color/integer_text.h"
+#include "core/color/integer_text.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "names/closest_color.h"
+#include "core/names/closest_color.h"
 
 #include <limits>
 #include <random>
@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "names/color_list.h"
-#include "names/color_sort.h"
-#include "names/rgb_hex.h"
+#include "core/names/color_list.h"
+#include "core/names/color_sort.h"
+#include "core/names/rgb_hex.h"
 
 namespace tw {
 namespace {

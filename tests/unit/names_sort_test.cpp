@@ -1,4 +1,4 @@
-#include "names/color_sort.h"
+#include "core/names/color_sort.h"
 
 #include <algorithm>
 #include <ostream>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "names/rgb_hex.h"
+#include "core/names/rgb_hex.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "names/color_tables.h"
+#include "core/names/color_tables.h"
 
 #include <algorithm>
 #include <array>
@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "names/color_list.h"
-#include "names/rgb_hex.h"
+#include "core/names/color_list.h"
+#include "core/names/rgb_hex.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "palette/palette_file_io.h"
+#include "core/palette/palette_file_io.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/atomic_file.h"
+#include "core/settings/atomic_file.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "palette/palette_file.h"
+#include "core/palette/palette_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/atomic_file.h"
-#include "color/color_idents.h"
-#include "palette/palette_file_io.h"
+#include "core/color/color_idents.h"
+#include "core/palette/palette_file_io.h"
+#include "core/settings/atomic_file.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "palette/palette_line.h"
+#include "core/palette/palette_line.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "color/color_idents.h"
+#include "core/color/color_idents.h"
 
 namespace tw {
 namespace {

@@ -1,4 +1,4 @@
-#include "color/rounding.h"
+#include "core/color/rounding.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "sampling/color_averaging.h"
+#include "core/sampling/color_averaging.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sampling/magnifier_geometry.h"
+#include "core/sampling/magnifier_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "sampling/crosshair.h"
-#include "sampling/magnifier_picture.h"
+#include "core/sampling/crosshair.h"
+#include "core/sampling/magnifier_picture.h"
 
 namespace tw {
 namespace {

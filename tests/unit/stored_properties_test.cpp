@@ -1,4 +1,4 @@
-#include "app/stored_properties.h"
+#include "core/settings/stored_properties.h"
 
 #include <gtest/gtest.h>
 

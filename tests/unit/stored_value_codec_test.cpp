@@ -1,4 +1,4 @@
-#include "app/stored_value_codec.h"
+#include "core/settings/stored_value_codec.h"
 
 #include <gtest/gtest.h>
 

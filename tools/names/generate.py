@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Generates Tintwright's two named-color tables into src/names/.
+"""Generates Tintwright's two named-color tables into src/core/names/.
 
 Run as `python3 tools/names/generate.py` from anywhere; it needs no network
 (fetch_sources.py refreshes data/). It writes
 
-  src/names/color_name_table.cpp   the extended table, 1417 rows
-  src/names/html_color_table.cpp   the HTML table, 139 rows
-  src/names/color_name_sources.tsv where every row's value came from
+  src/core/names/color_name_table.cpp   the extended table, 1417 rows
+  src/core/names/html_color_table.cpp   the HTML table, 139 rows
+  src/core/names/color_name_sources.tsv where every row's value came from
 
 The names and their order come from extended_names.txt and html_names.tsv.
 An extended row takes its value from the first of:
@@ -31,7 +31,7 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 DATA = HERE / "data"
-OUT = HERE.parent.parent / "src" / "names"
+OUT = HERE.parent.parent / "src" / "core" / "names"
 
 # color-name-lists lists in the order they are consulted after color-name-list.
 SOURCES = ("ntc", "xkcd", "ridgway", "risograph")

@@ -1,0 +1,37 @@
+#include "core/settings/command_line.h"
+
+#include <algorithm>
+
+#include "core/text/ascii_case.h"
+
+namespace tw {
+
+StartupOptions ParseCommandLine(const std::vector<std::string>& arguments) {
+  StartupOptions options;
+  for (const std::string& argument : arguments) {
+    std::string lowered = argument;
+    std::ranges::transform(lowered, lowered.begin(), AsciiLower);
+    if (lowered == "/multi") options.bSingleInstance = false;
+    if (lowered == "/allowclose") options.bAllowClose = true;
+    if (lowered == "/autostart") options.bAutostart = true;
+    if (lowered == "/notray") options.bNoTray = true;
+    // A quoted "" is an empty argument; it is no color and must not wipe
+    // one given earlier.
+    if (!argument.empty() && IsColorParam(argument)) options.cmdcolor = argument;
+  }
+  if (options.bNoTray) {
+    options.bAllowClose = true;
+    options.bAutostart = false;
+  }
+  return options;
+}
+
+bool IsColorParam(std::string_view argument) {
+  // Every accepted character is ASCII, so any byte of a multi-byte UTF-8
+  // character fails, as every character above code 127 must.
+  return std::ranges::all_of(argument, [](char c) {
+    return c == '#' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+  });
+}
+
+}  // namespace tw

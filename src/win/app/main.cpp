@@ -1,0 +1,5 @@
+#include <windows.h>
+
+#include "win/app/entry.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return tw::RunTintwright(); }

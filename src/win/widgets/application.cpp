@@ -1,0 +1,78 @@
+#include "win/widgets/application.h"
+
+#include "win/platform/text.h"
+#include "win/widgets/form.h"
+#include "win/widgets/window_class.h"
+
+namespace tw::win {
+namespace {
+
+constexpr wchar_t kApplicationClass[] = L"TApplication";
+
+HWND CreateApplicationWindow(const std::wstring& title) {
+  RegisterWindowClass(kApplicationClass, kProgramIcon);
+  // Never shown on the screen: it is only the owner of the main window and,
+  // later, the holder of the taskbar button.
+  return CreateWindowExW(0, kApplicationClass, title.c_str(),
+                         WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace
+
+Application& Application::Instance() {
+  static Application application;
+  return application;
+}
+
+void Application::Initialize(std::wstring title, std::wstring helpFile) {
+  title_ = std::move(title);
+  helpFile_ = std::move(helpFile);
+  if (!window_) window_ = CreateApplicationWindow(title_);
+}
+
+bool Application::TranslateShortCut(const MSG& message) const {
+  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+  if (!mainForm_ || !mainForm_->Handle() || !IsWindowVisible(mainForm_->Handle())) return false;
+  HWND main = mainForm_->Handle();
+  if (message.hwnd != main && !IsChild(main, message.hwnd)) return false;
+  return mainForm_->HandleShortcut(static_cast<UINT>(message.wParam));
+}
+
+void Application::Dispatch(MSG& message) const {
+  if (TranslateShortCut(message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+int Application::Run() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  return static_cast<int>(message.wParam);
+}
+
+void Application::ProcessMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // keep it for the main loop
+      return;
+    }
+    Dispatch(message);
+  }
+}
+
+HWND Application::MessageOwner() const {
+  const bool mainShown = mainForm_ && mainForm_->Handle() && IsWindowVisible(mainForm_->Handle());
+  return mainShown ? mainForm_->Handle() : window_;
+}
+
+void Application::ShowMessage(const std::wstring& text) const {
+  MessageBoxW(MessageOwner(), text.c_str(), title_.c_str(), MB_OK);
+}
+
+void Application::ShowException(const std::exception& error) const {
+  MessageBoxW(MessageOwner(), Widen(error.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+}  // namespace tw::win

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace tw::win {
+
+class Form;
+
+// The process-wide application object: its title (the caption of plain
+// message boxes), the help file name, the hidden application window that
+// owns the main window and carries the taskbar button, and the message loop.
+class Application {
+ public:
+  static Application& Instance();
+
+  void Initialize(std::wstring title, std::wstring helpFile);
+  const std::wstring& Title() const { return title_; }
+  const std::wstring& HelpFile() const { return helpFile_; }
+  HWND Handle() const { return window_; }
+
+  void SetMainForm(Form* form) { mainForm_ = form; }
+  Form* MainForm() const { return mainForm_; }
+
+  // Runs the message loop until Terminate; answers the exit code.
+  int Run();
+  void Terminate() { PostQuitMessage(0); }
+  // Lets the window events that are waiting now run.
+  void ProcessMessages();
+
+  // A plain message box captioned with the title and an OK button.
+  void ShowMessage(const std::wstring& text) const;
+  // The default error report: the error's text, and the program goes on.
+  void ShowException(const std::exception& error) const;
+
+ private:
+  Application() = default;
+  // Main-menu shortcuts work wherever the keyboard focus is inside the main
+  // window; answers true when the key ran a command.
+  bool TranslateShortCut(const MSG& message) const;
+  void Dispatch(MSG& message) const;
+  HWND MessageOwner() const;
+
+  std::wstring title_;
+  std::wstring helpFile_;
+  HWND window_ = nullptr;
+  Form* mainForm_ = nullptr;
+};
+
+}  // namespace tw::win
