@@ -67,7 +67,7 @@ inline void EndTraced() { TraceMark(L"tw-end"); }
 class ShownMainWindow {
  public:
   ShownMainWindow() { window_.Show(); }
-  win::TfrmColorPick& Get() { return window_; }
+  win::MainWindow& Get() { return window_; }
 
  private:
   static bool InitializeApplication() {
@@ -77,7 +77,7 @@ class ShownMainWindow {
 
   bool initialized_ = InitializeApplication();
   test::TempFolder folder_;
-  win::TfrmColorPick window_{folder_.Path() / L"Tintwright.ini"};
+  win::MainWindow window_{folder_.Path() / L"Tintwright.ini"};
 };
 
 }  // namespace tw::bench

@@ -14,7 +14,7 @@
 int wmain(int argc, wchar_t** argv) {
   const int runs = argc > 1 ? _wtoi(argv[1]) : 20;
   tw::bench::ShownMainWindow shown;
-  tw::win::TfrmColorPick& window = shown.Get();
+  tw::win::MainWindow& window = shown.Get();
   const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
   const wchar_t* orders[] = {L"SortbyName1",  L"SortbyHue1",       L"SortbySaturation1",
                              L"SortbyValue1", L"SortbyRed1",       L"SortbyGreen1",

@@ -53,7 +53,8 @@ HWND ShowGradient() {
 int wmain(int argc, wchar_t** argv) {
   const int ticks = argc > 1 ? _wtoi(argv[1]) : 500;
   tw::bench::ShownMainWindow shown;
-  tw::win::TfrmColorPick& window = shown.Get();
+  tw::win::MainWindow& window = shown.Get();
+  tw::win::MagnifierPanel& magnifier = window.Magnifier();
   const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
   HWND gradient = ShowGradient();
   const wchar_t* averaging[] = {L"Off1", L"N3x3Average1", L"N5x5Average1"};
@@ -61,19 +62,19 @@ int wmain(int argc, wchar_t** argv) {
     for (int mode = 0; mode < 3; ++mode) {
       window.FindMenuItem(L"Zoom" + std::to_wstring(zoom) + L"X1")->Click();
       window.FindMenuItem(averaging[mode])->Click();
-      window.btnGrabMouseDown(tw::win::MouseButton::Left);
-      window.Timer1->SetEnabled(false);  // the ticks are driven here, one at a time
+      magnifier.StartGrab(tw::win::MouseButton::Left);
+      magnifier.SampleTimer().SetEnabled(false);  // the ticks are driven here, one at a time
       std::vector<double> micros;
       for (int i = 0; i < ticks; ++i) {
         SetCursorPos(20 + (i * 37) % 200, 20 + (i * 53) % 200);  // a new color every tick
         tw::bench::BeginTraced(L"tick zoom " + std::to_wstring(zoom) + L" " + averaging[mode]);
         const auto start = Clock::now();
-        window.Timer1Timer();
+        magnifier.Tick();
         micros.push_back(Micros(start));
         tw::bench::EndTraced();
         tw::win::Application::Instance().ProcessMessages();  // repaints outside the timing
       }
-      window.btnGrabMouseUp();
+      magnifier.EndGrab();
       const Spread spread = Summarize(micros);
       std::printf("tick, zoom %2d, %-12ls: median %.3f ms, p99 %.3f ms (%d ticks)\n", zoom,
                   averaging[mode], spread.median, spread.p99, ticks);
@@ -81,7 +82,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   // Averaging 5 × 5 pixels: 25 reads of one pixel each against one block copy.
   HDC screen = GetDC(nullptr);
-  tw::ScreenReader reader;
+  tw::win::ScreenReader reader;
   std::vector<double> perPixel;
   std::vector<double> block;
   for (int i = 0; i < ticks; ++i) {

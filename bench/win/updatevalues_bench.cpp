@@ -15,7 +15,7 @@
 int wmain(int argc, wchar_t** argv) {
   const int changes = argc > 1 ? _wtoi(argv[1]) : 1000;
   tw::bench::ShownMainWindow shown;
-  tw::win::TfrmColorPick& window = shown.Get();
+  tw::win::MainWindow& window = shown.Get();
   const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
   std::mt19937 random(12345);
   std::uniform_int_distribution<int> channel(0, 255);
@@ -23,11 +23,10 @@ int wmain(int argc, wchar_t** argv) {
   micros.reserve(changes);
   for (int i = 0; i < changes; ++i) {
     const tw::TColor color = tw::MakeColor(channel(random), channel(random), channel(random));
-    window.lastcolor = window.CurrentColor();
-    window.pnlColor->SetColor(color);
+    window.Color().Replace(color);
     tw::bench::BeginTraced(L"updatevalues");
     const auto start = std::chrono::steady_clock::now();
-    window.SynchroniseControls(0);
+    window.Color().Follow(tw::win::ColorSource::kOther);
     micros.push_back(
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
             .count());

@@ -15,19 +15,22 @@
 namespace tw::test {
 namespace {
 
-using win::TfrmColorPick;
+using win::MainWindow;
 
 class ColorList : public testing::Test {
  protected:
   void SetUp() override {
-    window_ = std::make_unique<TfrmColorPick>(folder_.Path() / L"Tintwright.ini");
+    window_ = std::make_unique<MainWindow>(folder_.Path() / L"Tintwright.ini");
     window_->Show();
   }
-  TfrmColorPick& W() { return *window_; }
+  MainWindow& W() { return *window_; }
+  win::ComboBox& List() { return W().Names().List(); }
+  TColor Current() { return W().Color().Value(); }
+  int UndoDepth() { return W().Color().History().UndoDepth(); }
 
   // The item texts as the list control itself holds them.
   std::vector<std::wstring> ShownNames() {
-    HWND list = W().cbxColors->Handle();
+    HWND list = List().Handle();
     std::vector<std::wstring> names;
     const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
@@ -38,12 +41,12 @@ class ColorList : public testing::Test {
     return names;
   }
   std::wstring SelectedName() {
-    const int index = static_cast<int>(SendMessageW(W().cbxColors->Handle(), CB_GETCURSEL, 0, 0));
+    const int index = static_cast<int>(SendMessageW(List().Handle(), CB_GETCURSEL, 0, 0));
     return index < 0 ? L"" : ShownNames()[static_cast<size_t>(index)];
   }
   // A user choosing item `index` from the opened list.
   void Choose(int index) {
-    HWND list = W().cbxColors->Handle();
+    HWND list = List().Handle();
     SendMessageW(list, CB_SETCURSEL, index, 0);
     SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list));
@@ -51,12 +54,12 @@ class ColorList : public testing::Test {
   void Sort(const wchar_t* item) { W().FindMenuItem(item)->Click(); }
 
   TempFolder folder_;
-  std::unique_ptr<TfrmColorPick> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(ColorList, StartsWithTheExtendedNamesSortedByName) {
   EXPECT_EQ(ShownNames().size(), 1417u);
-  EXPECT_EQ(W().lblHTMLColor->Caption(), L"Names");
+  EXPECT_EQ(W().Names().Caption().Caption(), L"Names");
   EXPECT_TRUE(W().FindMenuItem(L"SortbyName1")->Checked);
   EXPECT_TRUE(W().FindMenuItem(L"SortbyName1_copy")->Checked);
   const std::vector<std::wstring> names = ShownNames();
@@ -67,7 +70,7 @@ TEST_F(ColorList, StartsWithTheExtendedNamesSortedByName) {
 
 TEST_F(ColorList, ANamedColorIsSelectedAndAnUnnamedOneClearsTheSelection) {
   EXPECT_EQ(SelectedName(), L"Royal Blue") << "the start color #4169E1";
-  EXPECT_EQ(W().cbxColors->Hint(), L"Royal Blue");
+  EXPECT_EQ(List().Hint(), L"Royal Blue");
   // A color that no entry of either table has.
   TColor unnamed = 0x010101;
   auto named = [](TColor c) {
@@ -77,10 +80,10 @@ TEST_F(ColorList, ANamedColorIsSelectedAndAnUnnamedOneClearsTheSelection) {
     return false;
   };
   while (named(unnamed)) unnamed += 0x010203;
-  W().SetCurrentColor(unnamed, true);
-  EXPECT_EQ(SendMessageW(W().cbxColors->Handle(), CB_GETCURSEL, 0, 0), CB_ERR);
-  EXPECT_EQ(W().cbxColors->Hint(), L"");
-  W().SetCurrentColor(0x00FFFF00, true);  // #00FFFF
+  W().Color().Set(unnamed, true);
+  EXPECT_EQ(SendMessageW(List().Handle(), CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(List().Hint(), L"");
+  W().Color().Set(0x00FFFF00, true);  // #00FFFF
   EXPECT_EQ(SelectedName(), L"Aqua / Cyan / Turquoise Blue");
 }
 
@@ -88,30 +91,30 @@ TEST_F(ColorList, ChoosingAnEntryMakesItTheCurrentColorWithUndo) {
   const std::vector<std::wstring> names = ShownNames();
   const int index =
       static_cast<int>(std::find(names.begin(), names.end(), L"Zomp") - names.begin());
-  const int depth = W().History().UndoDepth();
+  const int depth = UndoDepth();
   Choose(index);
-  EXPECT_EQ(W().CurrentColor(), MakeColor(0x39, 0xA7, 0x8E));
-  EXPECT_EQ(W().CurrencyEdit1->Text(), L"57");
-  EXPECT_EQ(W().edtColor->Text(), L"#39A78E");
-  EXPECT_EQ(W().History().UndoDepth(), depth + 1);
+  EXPECT_EQ(Current(), MakeColor(0x39, 0xA7, 0x8E));
+  EXPECT_EQ(W().Editor().Box(win::Channel::kRed).Text(), L"57");
+  EXPECT_EQ(W().CodeBox().CodeEdit().Text(), L"#39A78E");
+  EXPECT_EQ(UndoDepth(), depth + 1);
   EXPECT_EQ(SelectedName(), L"Zomp");
 }
 
 TEST_F(ColorList, FindClosestColorSelectsAndAppliesTheNearestEntry) {
   Sort(L"Showonlyhtmlcolors");
-  EXPECT_EQ(W().lblHTMLColor->Caption(), L"HTML");
-  W().SetCurrentColor(0x00030201, false);  // #010203
-  const int depth = W().History().UndoDepth();
+  EXPECT_EQ(W().Names().Caption().Caption(), L"HTML");
+  W().Color().Set(0x00030201, false);  // #010203
+  const int depth = UndoDepth();
   W().FindMenuItem(L"FindClosestColor1")->Click();
   EXPECT_EQ(SelectedName(), L"Black");
-  EXPECT_EQ(W().CurrentColor(), 0);
-  EXPECT_EQ(W().History().UndoDepth(), depth + 1);
+  EXPECT_EQ(Current(), 0);
+  EXPECT_EQ(UndoDepth(), depth + 1);
 
   Sort(L"Showonlyhtmlcolors_copy");  // back to the extended names, from the main menu's copy
-  W().SetCurrentColor(0x00030201, false);
+  W().Color().Set(0x00030201, false);
   W().FindMenuItem(L"FindClosestColor1_copy")->Click();
   EXPECT_EQ(SelectedName(), L"Rich Black (FOgra39)");
-  EXPECT_EQ(W().CurrentColor(), 0x00030201) << "the color is itself an entry";
+  EXPECT_EQ(Current(), 0x00030201) << "the color is itself an entry";
 }
 
 TEST_F(ColorList, EachSortOrderShowsTheListInThatOrder) {
@@ -130,7 +133,7 @@ TEST_F(ColorList, EachSortOrderShowsTheListInThatOrder) {
       for (size_t i = 0; i < shown.size(); ++i)
         ASSERT_EQ(shown[i], win::Widen(expected[i].Name)) << "item " << i;
       EXPECT_TRUE(W().FindMenuItem(items[order])->Checked);
-      EXPECT_EQ(W().FindClosestColor1->Tag, order);
+      EXPECT_EQ(W().FindMenuItem(L"FindClosestColor1")->Tag, order);
     }
   }
   Sort(L"SortbyBrightness1");

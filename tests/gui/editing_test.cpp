@@ -14,7 +14,8 @@
 namespace tw::test {
 namespace {
 
-using win::TfrmColorPick;
+using win::Channel;
+using win::MainWindow;
 
 // What a user reads off the window: the six boxes, the seven bars, the code
 // and the frame's color.
@@ -38,30 +39,35 @@ std::ostream& operator<<(std::ostream& out, const Shown& s) {
 class Editing : public testing::Test {
  protected:
   void SetUp() override {
-    window_ = std::make_unique<TfrmColorPick>(folder_.Path() / L"Tintwright.ini");
+    window_ = std::make_unique<MainWindow>(folder_.Path() / L"Tintwright.ini");
     window_->Show();
     SetCursorPos(0, 0);  // a resting pointer must not sit on a control
   }
 
-  TfrmColorPick& W() { return *window_; }
+  MainWindow& W() { return *window_; }
+  win::Edit& Box(Channel channel) { return W().Editor().Box(channel); }
+  win::Edit& Box(int number) { return Box(static_cast<Channel>(number - 1)); }  // 1 … 6
+  win::Edit& CodeEdit() { return W().CodeBox().CodeEdit(); }
+  TColor Current() { return W().Color().Value(); }
+  int UndoDepth() { return W().Color().History().UndoDepth(); }
 
   Shown Read() {
-    TfrmColorPick& w = W();
-    return {w.CurrencyEdit1->Text(),
-            w.CurrencyEdit2->Text(),
-            w.CurrencyEdit3->Text(),
-            w.CurrencyEdit4->Text(),
-            w.CurrencyEdit5->Text(),
-            w.CurrencyEdit6->Text(),
-            w.ScrollBarRed->Position(),
-            w.ScrollBarGreen->Position(),
-            w.ScrollBarBlue->Position(),
-            w.ScrollBarBrightness->Position(),
-            w.ScrollBarHue->Position(),
-            w.ScrollBarSaturation->Position(),
-            w.ScrollBarValue->Position(),
-            w.edtColor->Text(),
-            w.CurrentColor()};
+    const win::ColorEditor& e = W().Editor();
+    return {e.Box(Channel::kRed).Text(),
+            e.Box(Channel::kGreen).Text(),
+            e.Box(Channel::kBlue).Text(),
+            e.Box(Channel::kHue).Text(),
+            e.Box(Channel::kSaturation).Text(),
+            e.Box(Channel::kValue).Text(),
+            e.Bar(Channel::kRed).Position(),
+            e.Bar(Channel::kGreen).Position(),
+            e.Bar(Channel::kBlue).Position(),
+            e.BrightnessBar().Position(),
+            e.Bar(Channel::kHue).Position(),
+            e.Bar(Channel::kSaturation).Position(),
+            e.Bar(Channel::kValue).Position(),
+            CodeEdit().Text(),
+            Current()};
   }
 
   // Replaces the box's text as a user does: select it all, delete it, then
@@ -72,7 +78,7 @@ class Editing : public testing::Test {
     SendMessageW(edit.Handle(), WM_CHAR, VK_BACK, 1);
     for (wchar_t c : text) SendMessageW(edit.Handle(), WM_CHAR, c, 1);
   }
-  void Leave() { SetFocus(W().btnInvert->Handle()); }
+  void Leave() { SetFocus(W().Editor().InvertButton().Handle()); }
   static void Scroll(win::ScrollBar& bar, WORD code) {
     SendMessageW(GetParent(bar.Handle()), WM_HSCROLL, MAKEWPARAM(code, 0),
                  reinterpret_cast<LPARAM>(bar.Handle()));
@@ -80,7 +86,7 @@ class Editing : public testing::Test {
   static void Press(win::Button& button) { SendMessageW(button.Handle(), BM_CLICK, 0, 0); }
 
   TempFolder folder_;
-  std::unique_ptr<TfrmColorPick> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 // The start color (65, 105, 225) as every control shows it.
@@ -127,9 +133,7 @@ const TypingCase kTyping[] = {
 TEST_F(Editing, TypingIntoABoxMovesEveryOtherControl) {
   for (const TypingCase& c : kTyping) {
     SetUp();  // a fresh window at the start color for each box
-    win::Edit* boxes[] = {W().CurrencyEdit1, W().CurrencyEdit2, W().CurrencyEdit3,
-                          W().CurrencyEdit4, W().CurrencyEdit5, W().CurrencyEdit6};
-    Type(*boxes[c.box - 1], c.typed);
+    Type(Box(c.box), c.typed);
     EXPECT_EQ(Read(), c.expected) << "box " << c.box << " typed " << win::Narrow(c.typed);
   }
 }
@@ -178,13 +182,13 @@ TEST_F(Editing, MovingAScrollBarMovesEveryOtherControl) {
 }
 
 TEST_F(Editing, ARedAbove255DrivesTheBarsUntilTheBoxIsLeft) {
-  Type(*W().CurrencyEdit1, L"300");
-  EXPECT_EQ(RedOf(W().CurrentColor()), 44) << "300 keeps its low 8 bits";
-  EXPECT_EQ(W().ScrollBarRed->Position(), 255);
-  EXPECT_EQ(W().CurrencyEdit1->Text(), L"300");
+  Type(Box(Channel::kRed), L"300");
+  EXPECT_EQ(RedOf(Current()), 44) << "300 keeps its low 8 bits";
+  EXPECT_EQ(W().Editor().Bar(Channel::kRed).Position(), 255);
+  EXPECT_EQ(Box(Channel::kRed).Text(), L"300");
   Leave();
-  EXPECT_EQ(W().CurrencyEdit1->Text(), L"255");
-  EXPECT_EQ(RedOf(W().CurrentColor()), 255);
+  EXPECT_EQ(Box(Channel::kRed).Text(), L"255");
+  EXPECT_EQ(RedOf(Current()), 255);
 }
 
 TEST_F(Editing, LeavingABoxRewritesItsNumber) {
@@ -201,39 +205,36 @@ TEST_F(Editing, LeavingABoxRewritesItsNumber) {
                         {3, L"", L"0"}};
   for (const Case& c : cases) {
     SetUp();
-    win::Edit* boxes[] = {W().CurrencyEdit1, W().CurrencyEdit2, W().CurrencyEdit3,
-                          W().CurrencyEdit4, W().CurrencyEdit5, W().CurrencyEdit6};
-    Type(*boxes[c.box - 1], c.typed);
+    Type(Box(c.box), c.typed);
     Leave();
-    EXPECT_EQ(boxes[c.box - 1]->Text(), c.shown)
-        << "box " << c.box << " typed " << win::Narrow(c.typed);
+    EXPECT_EQ(Box(c.box).Text(), c.shown) << "box " << c.box << " typed " << win::Narrow(c.typed);
   }
-  EXPECT_EQ(W().CurrencyEdit3->Text(), L"0");
-  EXPECT_EQ(BlueOf(W().CurrentColor()), 0);
+  EXPECT_EQ(Box(Channel::kBlue).Text(), L"0");
+  EXPECT_EQ(BlueOf(Current()), 0);
 }
 
 TEST_F(Editing, AHueBeyond360KeepsThePreviousColor) {
-  Type(*W().CurrencyEdit4, L"400");
+  Type(Box(Channel::kHue), L"400");
   // "40" gave (225, 172, 65); "400" names no color, so that one stays.
-  EXPECT_EQ(W().CurrentColor(), MakeColor(225, 172, 65));
-  EXPECT_EQ(W().CurrencyEdit1->Text(), L"225");
-  EXPECT_EQ(W().ScrollBarHue->Position(), 360);
+  EXPECT_EQ(Current(), MakeColor(225, 172, 65));
+  EXPECT_EQ(Box(Channel::kRed).Text(), L"225");
+  EXPECT_EQ(W().Editor().Bar(Channel::kHue).Position(), 360);
 }
 
 TEST_F(Editing, BoxesTakeOnlyDigits) {
-  Type(*W().CurrencyEdit2, L"1a-2 3");
-  EXPECT_EQ(W().CurrencyEdit2->Text(), L"123");
+  Type(Box(Channel::kGreen), L"1a-2 3");
+  EXPECT_EQ(Box(Channel::kGreen).Text(), L"123");
 }
 
 TEST_F(Editing, InvertTwiceRestoresTheColorAndRecordsUndo) {
-  Press(*W().btnInvert);
-  EXPECT_EQ(W().CurrentColor(), MakeColor(190, 150, 30));
-  EXPECT_EQ(W().CurrencyEdit1->Text(), L"190");
-  EXPECT_EQ(W().edtColor->Text(), L"#BE961E");
-  Press(*W().btnInvert);
+  Press(W().Editor().InvertButton());
+  EXPECT_EQ(Current(), MakeColor(190, 150, 30));
+  EXPECT_EQ(Box(Channel::kRed).Text(), L"190");
+  EXPECT_EQ(CodeEdit().Text(), L"#BE961E");
+  Press(W().Editor().InvertButton());
   EXPECT_EQ(Read(), kStart);
-  EXPECT_EQ(W().History().UndoDepth(), 2);
-  EXPECT_EQ(W().pnlColor->FontColor(), win::kWindowTextColor)
+  EXPECT_EQ(UndoDepth(), 2);
+  EXPECT_EQ(W().Frame().Swatch().FontColor(), win::kWindowTextColor)
       << "the text color stays without Ctrl";
 }
 
@@ -242,63 +243,63 @@ TEST_F(Editing, InvertWithCtrlHeldAlsoInvertsTheFrameText) {
   GetKeyboardState(keys);
   keys[VK_CONTROL] |= 0x80;
   SetKeyboardState(keys);
-  Press(*W().btnInvert);
+  Press(W().Editor().InvertButton());
   keys[VK_CONTROL] &= 0x7F;
   SetKeyboardState(keys);
-  EXPECT_EQ(W().CurrentColor(), MakeColor(190, 150, 30));
+  EXPECT_EQ(Current(), MakeColor(190, 150, 30));
   // The window-text system color is resolved, then inverted.
   const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-  EXPECT_EQ(W().pnlColor->FontColor(),
+  EXPECT_EQ(W().Frame().Swatch().FontColor(),
             MakeColor(255 - GetRValue(text), 255 - GetGValue(text), 255 - GetBValue(text)));
 }
 
 TEST_F(Editing, RandomNeverDraws255AndVaries) {
   std::set<TColor> seen;
   for (int i = 0; i < 100; ++i) {
-    Press(*W().btnRandom);
-    const TColor color = W().CurrentColor();
+    Press(W().Editor().RandomButton());
+    const TColor color = Current();
     ASSERT_LT(RedOf(color), 255);
     ASSERT_LT(GreenOf(color), 255);
     ASSERT_LT(BlueOf(color), 255);
-    ASSERT_EQ(W().CurrencyEdit2->Text(), std::to_wstring(GreenOf(color)));
+    ASSERT_EQ(Box(Channel::kGreen).Text(), std::to_wstring(GreenOf(color)));
     seen.insert(color);
   }
   EXPECT_GT(seen.size(), 90u);
 }
 
 TEST_F(Editing, ConfirmedColorDialogSetsItsColorWithUndo) {
-  const int depth = W().History().UndoDepth();
+  const int depth = UndoDepth();
   std::vector<MessageBoxSeen> seen;
   {
     DialogAnswerer answerer;  // confirms the dialog as it opened: on the current color
-    Press(*W().btnDialog);
+    Press(W().Editor().ColorDialogButton());
     seen = answerer.Seen();
   }
   ASSERT_EQ(seen.size(), 1u) << "the color dialog";
-  EXPECT_EQ(W().CurrentColor(), MakeColor(65, 105, 225)) << "opened on the current color";
-  EXPECT_EQ(W().History().UndoDepth(), depth + 1);
+  EXPECT_EQ(Current(), MakeColor(65, 105, 225)) << "opened on the current color";
+  EXPECT_EQ(UndoDepth(), depth + 1);
 }
 
 TEST_F(Editing, UndoAndRedoGoTenDeep) {
-  std::vector<TColor> colors{W().CurrentColor()};
+  std::vector<TColor> colors{Current()};
   for (int i = 0; i < 11; ++i) {
-    Press(*W().btnRandom);
-    colors.push_back(W().CurrentColor());
+    Press(W().Editor().RandomButton());
+    colors.push_back(Current());
   }
   for (int step = 10; step >= 1; --step) {
-    Press(*W().btnUndo);
-    ASSERT_EQ(W().CurrentColor(), colors[step]) << "undo to change " << step;
+    Press(W().Editor().UndoButton());
+    ASSERT_EQ(Current(), colors[step]) << "undo to change " << step;
   }
-  Press(*W().btnUndo);
-  EXPECT_EQ(W().CurrentColor(), colors[1]) << "the start color was the eleventh back and is gone";
-  EXPECT_EQ(W().CurrencyEdit1->Text(), std::to_wstring(RedOf(colors[1])));
+  Press(W().Editor().UndoButton());
+  EXPECT_EQ(Current(), colors[1]) << "the start color was the eleventh back and is gone";
+  EXPECT_EQ(Box(Channel::kRed).Text(), std::to_wstring(RedOf(colors[1])));
   for (int step = 2; step <= 11; ++step) {
-    Press(*W().btnRedo);
-    ASSERT_EQ(W().CurrentColor(), colors[step]) << "redo to change " << step;
+    Press(W().Editor().RedoButton());
+    ASSERT_EQ(Current(), colors[step]) << "redo to change " << step;
   }
-  Press(*W().btnRedo);
-  EXPECT_EQ(W().CurrentColor(), colors[11]);
-  EXPECT_EQ(W().edtColor->Text(), win::Widen(FormatColorCode(kHtmlHex, colors[11], true)));
+  Press(W().Editor().RedoButton());
+  EXPECT_EQ(Current(), colors[11]);
+  EXPECT_EQ(CodeEdit().Text(), win::Widen(FormatColorCode(kHtmlHex, colors[11], true)));
 }
 
 std::wstring ClipboardText() {
@@ -313,23 +314,23 @@ std::wstring ClipboardText() {
 }
 
 TEST_F(Editing, CopyPutsExactlyTheBoxTextOnTheClipboard) {
-  W().HTMLHex1Click(*W().FindMenuItem(L"RGBValues1"));
-  EXPECT_EQ(W().cbxDisplay->ItemIndex(), 4);
-  Press(*W().btnCopy);
+  W().FindMenuItem(L"RGBValues1")->Click();
+  EXPECT_EQ(W().CodeBox().NotationList().ItemIndex(), 4);
+  Press(W().CodeBox().CopyButton());
   EXPECT_EQ(ClipboardText(), L"65,105,225");
-  Type(*W().edtColor, L"not a code");
-  Press(*W().btnCopy);
+  Type(CodeEdit(), L"not a code");
+  Press(W().CodeBox().CopyButton());
   EXPECT_EQ(ClipboardText(), L"not a code");
 }
 
 TEST_F(Editing, AnUnreadableCodeIsReportedAndChangesNothing) {
-  W().btnRandomClick(*W().btnRandom);
+  Press(W().Editor().RandomButton());
   const Shown before = Read();
-  const int depth = W().History().UndoDepth();
-  Type(*W().edtColor, L"#12345");
+  const int depth = UndoDepth();
+  Type(CodeEdit(), L"#12345");
   {
     MessageBoxAnswerer answerer;
-    SendMessageW(W().edtColor->Handle(), WM_CHAR, L'\r', 1);
+    SendMessageW(CodeEdit().Handle(), WM_CHAR, L'\r', 1);
     const auto seen = answerer.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, L"Tintwright");
@@ -339,24 +340,23 @@ TEST_F(Editing, AnUnreadableCodeIsReportedAndChangesNothing) {
   EXPECT_EQ(after.code, L"#12345") << "the typed text stays";
   after.code = before.code;
   EXPECT_EQ(after, before);
-  EXPECT_EQ(W().History().UndoDepth(), depth);
+  EXPECT_EQ(UndoDepth(), depth);
 
-  Type(*W().edtColor, L"123456");
-  Press(*W().btnSet);
-  EXPECT_EQ(W().CurrentColor(), MakeColor(0x12, 0x34, 0x56));
-  EXPECT_EQ(W().CurrencyEdit3->Text(), L"86");
-  EXPECT_EQ(W().History().UndoDepth(), depth + 1);
+  Type(CodeEdit(), L"123456");
+  Press(W().CodeBox().SetButton());
+  EXPECT_EQ(Current(), MakeColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(Box(Channel::kBlue).Text(), L"86");
+  EXPECT_EQ(UndoDepth(), depth + 1);
 }
 
 TEST_F(Editing, UpperCaseOptionConvertsTheBoxText) {
-  W().HTMLHex1Click(*W().FindMenuItem(L"CHex1"));
-  EXPECT_EQ(W().edtColor->Text(), L"0x00E16941");
-  W().UpperCaseColorCodes1Click(*W().UpperCaseColorCodes1);
-  EXPECT_FALSE(W().UseUpperCase);
-  EXPECT_EQ(W().edtColor->Text(), L"0x00e16941");
-  W().UpperCaseColorCodes1Click(*W().UpperCaseColorCodes1);
-  EXPECT_EQ(W().edtColor->Text(), L"0X00E16941")
-      << "the box text is converted, not generated again";
+  W().FindMenuItem(L"CHex1")->Click();
+  EXPECT_EQ(CodeEdit().Text(), L"0x00E16941");
+  W().FindMenuItem(L"UpperCaseColorCodes1")->Click();
+  EXPECT_FALSE(W().CodeBox().UpperCase());
+  EXPECT_EQ(CodeEdit().Text(), L"0x00e16941");
+  W().FindMenuItem(L"UpperCaseColorCodes1")->Click();
+  EXPECT_EQ(CodeEdit().Text(), L"0X00E16941") << "the box text is converted, not generated again";
 }
 
 }  // namespace

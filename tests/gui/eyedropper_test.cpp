@@ -18,7 +18,8 @@
 namespace tw::test {
 namespace {
 
-using win::TfrmColorPick;
+using win::Channel;
+using win::MainWindow;
 
 // A borderless window on top of everything at the desktop's top-left corner,
 // each pixel painted by a function of its screen position.
@@ -68,21 +69,24 @@ COLORREF Gradient(int x, int y) { return RGB(x & 0xFF, (y * 2) & 0xFF, (x + 3 * 
 class Eyedropper : public testing::Test {
  protected:
   void SetUp() override {
-    window_ = std::make_unique<TfrmColorPick>(folder_.Path() / L"Tintwright.ini");
+    window_ = std::make_unique<MainWindow>(folder_.Path() / L"Tintwright.ini");
     window_->Show();
     SetForegroundWindow(window_->Handle());
     WaitUntil([&] { return GetForegroundWindow() == window_->Handle(); });
   }
-  TfrmColorPick& W() { return *window_; }
+  MainWindow& W() { return *window_; }
+  win::MagnifierPanel& M() { return W().Magnifier(); }
+  TColor Current() { return W().Color().Value(); }
+  int UndoDepth() { return W().Color().History().UndoDepth(); }
 
   // The left button goes down over the grab button and comes up wherever
   // the pointer is then: delivered as the window system delivers a press
   // (synthesized input proved unreliable under Wine for repeated presses).
   void PressGrabButton() {
-    SendMessageW(W().btnGrab->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(13, 13));
+    SendMessageW(M().GrabButton().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(13, 13));
   }
   void ReleaseMouse() {
-    HWND target = GetCapture() ? GetCapture() : W().btnGrab->Handle();
+    HWND target = GetCapture() ? GetCapture() : M().GrabButton().Handle();
     SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(13, 13));
   }
 
@@ -90,38 +94,38 @@ class Eyedropper : public testing::Test {
   // tick has sampled there and releases the button.
   void Grab(POINT target) {
     PressGrabButton();
-    ASSERT_TRUE(WaitUntil([&] { return W().Grabbing(); }));
+    ASSERT_TRUE(WaitUntil([&] { return M().Grabbing(); }));
     SetCursorPos(target.x, target.y);
     // The labels are written after the sample and before the capture of the
     // same tick, which then runs to its end before the next check.
-    const std::wstring x = std::to_wstring(target.x - W().rootx);
-    const std::wstring y = std::to_wstring(target.y - W().rooty);
-    W().lblXPos->SetCaption(L"");
-    ASSERT_TRUE(
-        WaitUntil([&] { return W().lblXPos->Caption() == x && W().lblYPos->Caption() == y; }));
+    const std::wstring x = std::to_wstring(target.x - M().CoordinateOrigin().x);
+    const std::wstring y = std::to_wstring(target.y - M().CoordinateOrigin().y);
+    M().XCoordinate().SetCaption(L"");
+    ASSERT_TRUE(WaitUntil(
+        [&] { return M().XCoordinate().Caption() == x && M().YCoordinate().Caption() == y; }));
     ReleaseMouse();
-    ASSERT_TRUE(WaitUntil([&] { return !W().Grabbing(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !M().Grabbing(); }));
   }
 
   TempFolder folder_;
-  std::unique_ptr<TfrmColorPick> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(Eyedropper, GrabTakesThePixelUnderThePointer) {
   PatternWindow pattern(Gradient);
-  const int depth = W().History().UndoDepth();
+  const int depth = UndoDepth();
   ASSERT_NO_FATAL_FAILURE(Grab({100, 50}));
   const COLORREF expected = Gradient(100, 50);
-  EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(expected));
-  EXPECT_EQ(W().CurrencyEdit1->Text(), std::to_wstring(GetRValue(expected)));
-  EXPECT_EQ(W().CurrencyEdit2->Text(), std::to_wstring(GetGValue(expected)));
-  EXPECT_EQ(W().CurrencyEdit3->Text(), std::to_wstring(GetBValue(expected)));
-  EXPECT_EQ(W().lblXPos->Caption(), L"100");
-  EXPECT_EQ(W().lblYPos->Caption(), L"50");
-  EXPECT_FALSE(W().Timer1->Enabled());
-  EXPECT_EQ(W().History().UndoDepth(), depth + 1) << "the color from before the grab";
-  W().UndoColorChange1Click();
-  EXPECT_EQ(W().CurrentColor(), 0x00E16941);
+  EXPECT_EQ(Current(), static_cast<TColor>(expected));
+  EXPECT_EQ(W().Editor().Box(Channel::kRed).Text(), std::to_wstring(GetRValue(expected)));
+  EXPECT_EQ(W().Editor().Box(Channel::kGreen).Text(), std::to_wstring(GetGValue(expected)));
+  EXPECT_EQ(W().Editor().Box(Channel::kBlue).Text(), std::to_wstring(GetBValue(expected)));
+  EXPECT_EQ(M().XCoordinate().Caption(), L"100");
+  EXPECT_EQ(M().YCoordinate().Caption(), L"50");
+  EXPECT_FALSE(M().SampleTimer().Enabled());
+  EXPECT_EQ(UndoDepth(), depth + 1) << "the color from before the grab";
+  W().FindMenuItem(L"UndoColorChange1")->Click();
+  EXPECT_EQ(Current(), 0x00E16941);
 }
 
 TEST_F(Eyedropper, CoordinatesAreShownFromTheChosenOrigin) {
@@ -129,11 +133,11 @@ TEST_F(Eyedropper, CoordinatesAreShownFromTheChosenOrigin) {
   SetCursorPos(100, 50);
   W().FindMenuItem(L"SetCoordinates1")->Click();
   ASSERT_NO_FATAL_FAILURE(Grab({90, 60}));
-  EXPECT_EQ(W().lblXPos->Caption(), L"-10");
-  EXPECT_EQ(W().lblYPos->Caption(), L"10");
+  EXPECT_EQ(M().XCoordinate().Caption(), L"-10");
+  EXPECT_EQ(M().YCoordinate().Caption(), L"10");
   W().FindMenuItem(L"ResetCoordinates2")->Click();
   ASSERT_NO_FATAL_FAILURE(Grab({90, 60}));
-  EXPECT_EQ(W().lblXPos->Caption(), L"90");
+  EXPECT_EQ(M().XCoordinate().Caption(), L"90");
 }
 
 // The screen under a rectangle of a window's client area, row by row.
@@ -151,8 +155,8 @@ std::vector<COLORREF> ScreenArea(HWND window, const RECT& area) {
 }
 
 TEST_F(Eyedropper, AShorterCoordinateLeavesNoTraceOfALongerOne) {
-  win::Label& label = *W().lblXPos;
-  const HWND panel = W().pnlMagnifier->Handle();
+  win::Label& label = M().XCoordinate();
+  const HWND panel = M().Area().Handle();
   // Right-aligned, the label grows to the left; this is the widest it gets.
   label.SetCaption(L"-8888888");
   const win::Rect wide = label.Bounds();
@@ -220,9 +224,9 @@ TEST_F(Eyedropper, AveragesCountOnlyThePointsOnTheScreen) {
   };
   for (const Case& c : cases) {
     W().FindMenuItem(c.item)->Click();
-    EXPECT_EQ(W().average, c.n);
+    EXPECT_EQ(M().Averaging(), c.n);
     ASSERT_NO_FATAL_FAILURE(Grab(c.at));
-    EXPECT_EQ(W().CurrentColor(), ExpectedAverage(c.at.x, c.at.y, c.n))
+    EXPECT_EQ(Current(), ExpectedAverage(c.at.x, c.at.y, c.n))
         << win::Narrow(c.item) << " at " << c.at.x << "," << c.at.y;
   }
   // At the corner the four points are (0,0), (1,0), (0,1), (1,1).
@@ -231,27 +235,27 @@ TEST_F(Eyedropper, AveragesCountOnlyThePointsOnTheScreen) {
 
 TEST_F(Eyedropper, AClickShorterThanATickSamplesNothingButRecordsUndo) {
   PatternWindow pattern(Gradient);
-  const int depth = W().History().UndoDepth();
-  W().Timer1->OnTimer = nullptr;  // no tick may fall between press and release here
+  const int depth = UndoDepth();
+  M().SampleTimer().OnTimer = nullptr;  // no tick may fall between press and release here
   PressGrabButton();
   ReleaseMouse();
-  ASSERT_TRUE(WaitUntil([&] { return W().History().UndoDepth() == depth + 1 && !W().Grabbing(); }));
-  EXPECT_EQ(W().CurrentColor(), 0x00E16941);
-  EXPECT_FALSE(W().Timer1->Enabled());
+  ASSERT_TRUE(WaitUntil([&] { return UndoDepth() == depth + 1 && !M().Grabbing(); }));
+  EXPECT_EQ(Current(), 0x00E16941);
+  EXPECT_FALSE(M().SampleTimer().Enabled());
 }
 
 TEST_F(Eyedropper, OnlyTheLeftButtonGrabs) {
-  SendMessageW(W().btnGrab->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-  EXPECT_FALSE(W().Grabbing());
-  EXPECT_FALSE(W().Timer1->Enabled());
+  SendMessageW(M().GrabButton().Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  EXPECT_FALSE(M().Grabbing());
+  EXPECT_FALSE(M().SampleTimer().Enabled());
 }
 
 TEST_F(Eyedropper, LosingTheMouseEndsTheGrab) {
   PatternWindow pattern(Gradient);
   PressGrabButton();
-  ASSERT_TRUE(WaitUntil([&] { return W().Grabbing(); }));
+  ASSERT_TRUE(WaitUntil([&] { return M().Grabbing(); }));
   ReleaseCapture();  // as when another window takes the mouse
-  EXPECT_TRUE(WaitUntil([&] { return !W().Grabbing() && !W().Timer1->Enabled(); }));
+  EXPECT_TRUE(WaitUntil([&] { return !M().Grabbing() && !M().SampleTimer().Enabled(); }));
 }
 
 // One pixel of its own color in a plain field: the pointer's pixel.
@@ -305,25 +309,25 @@ std::set<std::pair<int, int>> CrosshairPixels(const ZoomCase& z, bool rectangle)
 
 TEST_F(Eyedropper, MagnifierShowsTheCaptureWithTheCrosshairAtItsPlace) {
   PatternWindow pattern(FieldWithMark);
-  ASSERT_EQ(W().imgMagnifier->Width(), 165);
-  ASSERT_EQ(W().imgMagnifier->Height(), 132);
+  ASSERT_EQ(M().MagnifiedImage().Width(), 165);
+  ASSERT_EQ(M().MagnifiedImage().Height(), 132);
   for (const ZoomCase& z : kZooms) {
     SCOPED_TRACE(testing::Message() << "zoom " << z.zoom);
     W().FindMenuItem(L"Zoom" + std::to_wstring(z.zoom) + L"X1")->Click();
     W().FindMenuItem(L"None1")->Click();
     ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
-    EXPECT_EQ(W().Image1->Picture().width, z.capture.cx);
-    EXPECT_EQ(W().Image1->Picture().height, z.capture.cy);
-    const std::vector<ColorTriple> plain = Pixels(W().imgMagnifier->Picture());
+    EXPECT_EQ(M().CaptureImage().Picture().width, z.capture.cx);
+    EXPECT_EQ(M().CaptureImage().Picture().height, z.capture.cy);
+    const std::vector<ColorTriple> plain = Pixels(M().MagnifiedImage().Picture());
     const ColorTriple mark{GetBValue(kMark), GetGValue(kMark), GetRValue(kMark)};
-    EXPECT_EQ(W().imgMagnifier->Picture().At(z.cross.x, z.cross.y), mark)
+    EXPECT_EQ(M().MagnifiedImage().Picture().At(z.cross.x, z.cross.y), mark)
         << "the pointer's pixel under the cross";
 
     for (const wchar_t* style : {L"Cross1", L"Rectangle1"}) {
       SCOPED_TRACE(win::Narrow(style));
       W().FindMenuItem(style)->Click();
       ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
-      const BgrImageView shown = W().imgMagnifier->Picture();
+      const BgrImageView shown = M().MagnifiedImage().Picture();
       const auto inverted = CrosshairPixels(z, style == std::wstring_view(L"Rectangle1"));
       int wrong = 0;
       for (int y = 0; y < shown.height; ++y) {
@@ -344,40 +348,38 @@ TEST_F(Eyedropper, PickingFromTheMagnifierFollowsThePointerAndRecordsUndo) {
   W().FindMenuItem(L"Zoom5X1")->Click();
   W().FindMenuItem(L"None1")->Click();
   ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
-  const int depth = W().History().UndoDepth();
-  win::Image& picture = *W().imgMagnifier;
+  const int depth = UndoDepth();
+  win::Image& picture = M().MagnifiedImage();
   SendMessageW(picture.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(82, 66));
-  EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(kMark));
+  EXPECT_EQ(Current(), static_cast<TColor>(kMark));
   SendMessageW(picture.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
-  EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(kField));
+  EXPECT_EQ(Current(), static_cast<TColor>(kField));
   SendMessageW(picture.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(400, 5));
-  EXPECT_EQ(W().CurrentColor(), static_cast<TColor>(kField))
-      << "outside the picture the color stays";
+  EXPECT_EQ(Current(), static_cast<TColor>(kField)) << "outside the picture the color stays";
   SendMessageW(picture.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(400, 5));
-  EXPECT_FALSE(W().mousedownflag);
-  EXPECT_EQ(W().History().UndoDepth(), depth + 2)
-      << "the color before the pick, then the picked one";
+  EXPECT_FALSE(M().PickingFromPicture());
+  EXPECT_EQ(UndoDepth(), depth + 2) << "the color before the pick, then the picked one";
 }
 
 TEST_F(Eyedropper, ClearZoomWindowPaintsTheWindowsGrayAndEmptiesTheLabels) {
   PatternWindow pattern(Gradient);
   ASSERT_NO_FATAL_FAILURE(Grab({60, 60}));
   W().FindMenuItem(L"ClearZoomWindow1")->Click();
-  const BgrImageView picture = W().imgMagnifier->Picture();
+  const BgrImageView picture = M().MagnifiedImage().Picture();
   EXPECT_EQ(picture.At(0, 0), (ColorTriple{103, 103, 103}));
   EXPECT_EQ(picture.At(164, 131), (ColorTriple{103, 103, 103}));
-  EXPECT_EQ(W().lblXPos->Caption(), L"");
+  EXPECT_EQ(M().XCoordinate().Caption(), L"");
 }
 
 TEST_F(Eyedropper, MenuChoicesSetZoomCrosshairAndGlyph) {
   W().FindMenuItem(L"Zoom3X1")->Click();
-  EXPECT_EQ(W().cbxZoom->ItemIndex(), 2);
+  EXPECT_EQ(M().ZoomList().ItemIndex(), 2);
   W().FindMenuItem(L"Rectangle1")->Click();
-  EXPECT_EQ(W().crosshair, 2);
+  EXPECT_EQ(M().CrosshairStyle(), 2);
   EXPECT_TRUE(W().FindMenuItem(L"Rectangle1")->Checked);
   EXPECT_FALSE(W().FindMenuItem(L"Cross1")->Checked);
   W().FindMenuItem(L"N5x5Average1")->Click();
-  EXPECT_EQ(W().average, 2);
+  EXPECT_EQ(M().Averaging(), 2);
   EXPECT_FALSE(W().FindMenuItem(L"Off1")->Checked);
 }
 

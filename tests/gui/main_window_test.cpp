@@ -13,25 +13,26 @@
 namespace tw::test {
 namespace {
 
-using win::TfrmColorPick;
+using win::Channel;
+using win::MainWindow;
 
-class MainWindow : public testing::Test {
+class MainWindowTest : public testing::Test {
  protected:
   std::filesystem::path SettingsFile() const { return folder_.Path() / L"Tintwright.ini"; }
   void StoreSettings(const std::string& text) { WriteFileBytes(SettingsFile(), text); }
-  TfrmColorPick& Create() {
-    window_ = std::make_unique<TfrmColorPick>(SettingsFile());
+  MainWindow& Create() {
+    window_ = std::make_unique<MainWindow>(SettingsFile());
     return *window_;
   }
   // Ends the window as "Exit" does and destroys it, which writes the file.
   std::string ExitAndReadSettings() {
-    window_->Exit1Click(*window_->Exit1);
+    window_->FindMenuItem(L"Exit1")->Click();
     window_.reset();
     return ReadFileBytes(SettingsFile());
   }
 
   TempFolder folder_;
-  std::unique_ptr<TfrmColorPick> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 struct PlaceCase {
@@ -72,8 +73,8 @@ const PlaceCase kPlaces[] = {
     {L"imgMagnifier", L"pnlMagnifierArea", {1, 1, 165, 132}},
 };
 
-TEST_F(MainWindow, ControlsStandWhereTheyWereDesigned) {
-  TfrmColorPick& window = Create();
+TEST_F(MainWindowTest, ControlsStandWhereTheyWereDesigned) {
+  MainWindow& window = Create();
   ASSERT_EQ(window.PixelsPerInch(), 96) << "the geometry below is for 96 dpi";
   for (const PlaceCase& place : kPlaces) {
     SCOPED_TRACE(testing::Message() << "control " << win::Narrow(place.name));
@@ -90,25 +91,29 @@ TEST_F(MainWindow, ControlsStandWhereTheyWereDesigned) {
   }
 }
 
-TEST_F(MainWindow, LowerPaletteRowLiesAboveThePalettePanel) {
-  TfrmColorPick& window = Create();
+TEST_F(MainWindowTest, LowerPaletteRowLiesAboveThePalettePanel) {
+  MainWindow& window = Create();
   window.Show();
   ASSERT_TRUE(WaitUntil([&] {
     return ScreenPixel(window.Handle(), {123 + 14, 221 + 11}) == RGB(0x0F, 0xC0, 0xFC);
   })) << "mempan7 is hidden behind pnlPalette";
 }
 
-TEST_F(MainWindow, StartupStripsAreRampsOverExactlyTheirPixels) {
-  TfrmColorPick& window = Create();
+TEST_F(MainWindowTest, StartupStripsAreRampsOverExactlyTheirPixels) {
+  MainWindow& window = Create();
   struct StripCase {
     win::Image* image;
     ColorTriple last;  // column 104: 104 × 255 ÷ 105 = 252
   };
+  const win::ColorEditor& editor = window.Editor();
   const StripCase strips[] = {
-      {window.imgRed, {0, 0, 252}},   {window.imgGreen, {0, 252, 0}},
-      {window.imgBlue, {252, 0, 0}},  {window.imgBrightness, {252, 252, 252}},
-      {window.imgHue, {0, 0, 252}},   {window.imgSatur, {0, 0, 252}},
-      {window.imgValue, {0, 0, 252}},
+      {&editor.Strip(Channel::kRed), {0, 0, 252}},
+      {&editor.Strip(Channel::kGreen), {0, 252, 0}},
+      {&editor.Strip(Channel::kBlue), {252, 0, 0}},
+      {&editor.BrightnessStrip(), {252, 252, 252}},
+      {&editor.Strip(Channel::kHue), {0, 0, 252}},
+      {&editor.Strip(Channel::kSaturation), {0, 0, 252}},
+      {&editor.Strip(Channel::kValue), {0, 0, 252}},
   };
   for (const StripCase& strip : strips) {
     SCOPED_TRACE(testing::Message() << win::Narrow(strip.image->Name()));
@@ -120,60 +125,65 @@ TEST_F(MainWindow, StartupStripsAreRampsOverExactlyTheirPixels) {
   }
 }
 
-TEST_F(MainWindow, CaptionCarriesTheVersionOfTheProgramFile) {
-  TfrmColorPick& window = Create();
-  EXPECT_EQ(window.version, L"1.0");
+TEST_F(MainWindowTest, CaptionCarriesTheVersionOfTheProgramFile) {
+  MainWindow& window = Create();
+  EXPECT_EQ(window.Version(), L"1.0");
   EXPECT_EQ(WindowText(window.Handle()), L"Tintwright 1.0");
 }
 
-TEST_F(MainWindow, UnreadableWindowSettingsAreReportedThenDefaultsAndTheRemainingStepsApply) {
+TEST_F(MainWindowTest, UnreadableWindowSettingsAreReportedThenDefaultsAndTheRemainingStepsApply) {
   StoreSettings("[Tintwright]\r\nuppercase=maybe\r\nlayout=abc\r\npalettename=mine.plt\r\n");
   MessageBoxAnswerer answerer;
-  TfrmColorPick& window = Create();
+  MainWindow& window = Create();
   const std::vector<MessageBoxSeen> seen = answerer.Seen();
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].caption, L"Tintwright");
   EXPECT_NE(seen[0].text.find(L"'maybe'"), std::wstring::npos);
   EXPECT_NE(seen[1].text.find(L"'abc' is not a valid integer value"), std::wstring::npos);
-  EXPECT_TRUE(window.UseUpperCase);
-  EXPECT_TRUE(window.UpperCaseColorCodes1->Checked);
-  EXPECT_EQ(window.oLayout, 2);
-  EXPECT_EQ(window.lblPalettename->Caption(), L"mine.plt");
+  EXPECT_TRUE(window.CodeBox().UpperCase());
+  EXPECT_TRUE(window.FindMenuItem(L"UpperCaseColorCodes1")->Checked);
+  EXPECT_EQ(window.Layout(), 2);
+  EXPECT_EQ(window.Slots().NameLabel().Caption(), L"mine.plt");
   // The file is rewritten with readable values, so the error does not return.
   const std::string stored = ExitAndReadSettings();
   EXPECT_NE(stored.find("uppercase=TRUE\r\n"), std::string::npos);
   EXPECT_NE(stored.find("layout=2\r\n"), std::string::npos);
 }
 
-TEST_F(MainWindow, StoredWindowSettingsAreReadAndWrittenBack) {
+TEST_F(MainWindowTest, StoredWindowSettingsAreReadAndWrittenBack) {
   StoreSettings(
       "[Other]\r\nkeep=me\r\n\r\n[TINTWRIGHT]\r\nUpperCase=no\r\nlayout=5\r\npalettename=mine."
       "plt\r\n");
-  TfrmColorPick& window = Create();
-  EXPECT_FALSE(window.UseUpperCase);
-  EXPECT_FALSE(window.UpperCaseColorCodes1->Checked);
-  EXPECT_EQ(window.oLayout, 5);
-  EXPECT_EQ(window.mpalette, L"mine.plt");
+  MainWindow& window = Create();
+  EXPECT_FALSE(window.CodeBox().UpperCase());
+  EXPECT_FALSE(window.FindMenuItem(L"UpperCaseColorCodes1")->Checked);
+  EXPECT_EQ(window.Layout(), 5);
+  EXPECT_EQ(window.Slots().Name(), L"mine.plt");
   EXPECT_EQ(ExitAndReadSettings(),
             "[Other]\r\nkeep=me\r\n\r\n[TINTWRIGHT]\r\nUpperCase=FALSE\r\nlayout=5\r\npalettename="
             "mine.plt\r\nFormVersion=0\r\nshowtitle=TRUE\r\n\r\n");
 }
 
-TEST_F(MainWindow, PaletteChangedSinceLoadingIsNotRememberedByName) {
+TEST_F(MainWindowTest, PaletteChangedSinceLoadingIsNotRememberedByName) {
   StoreSettings("[Tintwright]\r\npalettename=mine.plt\r\n");
-  TfrmColorPick& window = Create();
-  window.mpalettechanged = true;
+  MainWindow& window = Create();
+  window.Show();
+  // A middle click stores the current color in a slot that had another.
+  win::Panel& slot = window.Slots().Slot(4);
+  SendMessageW(slot.Handle(), WM_MBUTTONDOWN, 0, MAKELPARAM(5, 5));
+  SendMessageW(slot.Handle(), WM_MBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_TRUE(window.Slots().ChangedSinceNamed());
   EXPECT_NE(ExitAndReadSettings().find("palettename=\r\n"), std::string::npos);
 }
 
-TEST_F(MainWindow, EndingTheSessionSavesAtOnceAndNeverVetoes) {
+TEST_F(MainWindowTest, EndingTheSessionSavesAtOnceAndNeverVetoes) {
   StoreSettings("[Tintwright]\r\nlayout=1\r\n");
-  TfrmColorPick& window = Create();
+  MainWindow& window = Create();
   window.Show();
   EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), TRUE);
   SendMessageW(window.Handle(), WM_ENDSESSION, FALSE, 0);  // cancelled: nothing to do
   EXPECT_EQ(ReadFileBytes(SettingsFile()), "[Tintwright]\r\nlayout=1\r\n");
-  window.mempan[0]->SetColor(0x123456);
+  window.Slots().Slot(0).SetColor(0x123456);
   SendMessageW(window.Handle(), WM_ENDSESSION, TRUE, 0);
   // Saved as "Exit" saves: the stored properties, then the plain palette name.
   const std::string stored = ReadFileBytes(SettingsFile());
@@ -183,8 +193,8 @@ TEST_F(MainWindow, EndingTheSessionSavesAtOnceAndNeverVetoes) {
   }
 }
 
-TEST_F(MainWindow, AltF4RunsExitWhileTheWindowHasTheFocus) {
-  TfrmColorPick& window = Create();
+TEST_F(MainWindowTest, AltF4RunsExitWhileTheWindowHasTheFocus) {
+  MainWindow& window = Create();
   win::Application::Instance().SetMainForm(&window);
   window.Show();
   SetForegroundWindow(window.Handle());
@@ -207,7 +217,7 @@ TEST_F(MainWindow, AltF4RunsExitWhileTheWindowHasTheFocus) {
   MSG quit;
   PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   EXPECT_TRUE(closed);
-  EXPECT_TRUE(window.AllowClose);
+  EXPECT_TRUE(window.AllowClose());
 }
 
 }  // namespace

@@ -12,17 +12,17 @@
 namespace tw::test {
 namespace {
 
-using win::TfrmColorPick;
+using win::MainWindow;
 
 class Settings : public testing::Test {
  protected:
-  TfrmColorPick& Start() {
-    window_ = std::make_unique<TfrmColorPick>(SettingsFile());
+  MainWindow& Start() {
+    window_ = std::make_unique<MainWindow>(SettingsFile());
     window_->Show();
     return *window_;
   }
   std::string Exit() {
-    window_->Exit1Click(*window_->Exit1);
+    window_->FindMenuItem(L"Exit1")->Click();
     window_.reset();
     return ReadFileBytes(SettingsFile());
   }
@@ -30,45 +30,46 @@ class Settings : public testing::Test {
   void Store(const std::string& text) { WriteFileBytes(SettingsFile(), text); }
 
   TempFolder folder_;
-  std::unique_ptr<TfrmColorPick> window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(Settings, StoredPropertiesComeBackAfterARestart) {
-  TfrmColorPick& first = Start();
-  first.mempan[0]->SetColor(0x123456);
-  first.mempan[9]->SetColor(static_cast<TColor>(0xFF00000F));
-  first.HTMLHex1Click(*first.FindMenuItem(L"RGBValues1"));
-  first.cbxZoom->SetItemIndex(9);
-  first.StayinSystemTray1->Click();
+  MainWindow& first = Start();
+  first.Slots().Slot(0).SetColor(0x123456);
+  first.Slots().Slot(9).SetColor(static_cast<TColor>(0xFF00000F));
+  first.FindMenuItem(L"RGBValues1")->Click();
+  first.Magnifier().ZoomList().SetItemIndex(9);
+  first.FindMenuItem(L"StayinSystemTray1")->Click();
   first.FindMenuItem(L"SortbyBlue1")->Click();
-  first.Showonlyhtmlcolors->Click();
+  first.FindMenuItem(L"Showonlyhtmlcolors")->Click();
   first.FindMenuItem(L"Rectangle1")->Click();
   first.FindMenuItem(L"N3x3Average1")->Click();
-  first.UseText->Click();
-  first.AlwaysonTop1->Click();
+  first.FindMenuItem(L"UseText")->Click();
+  first.FindMenuItem(L"AlwaysonTop1")->Click();
   const std::string stored = Exit();
   EXPECT_NE(stored.find("mempan10_Color=clBtnFace\r\n"), std::string::npos);
 
-  TfrmColorPick& second = Start();
-  EXPECT_EQ(second.mempan[0]->Color(), 0x123456);
-  EXPECT_EQ(second.mempan[9]->Color(), static_cast<TColor>(0xFF00000F));
-  EXPECT_EQ(second.cbxDisplay->ItemIndex(), 4);
-  EXPECT_EQ(second.edtColor->Text(), L"65,105,225") << "the restored notation writes the code";
-  EXPECT_EQ(second.cbxZoom->ItemIndex(), 9);
-  EXPECT_FALSE(second.StayinSystemTray1->Checked);
-  EXPECT_TRUE(second.AllowClose) << "not staying in the tray, a close exits";
-  EXPECT_EQ(second.sortorder, 6);
+  MainWindow& second = Start();
+  EXPECT_EQ(second.Slots().Slot(0).Color(), 0x123456);
+  EXPECT_EQ(second.Slots().Slot(9).Color(), static_cast<TColor>(0xFF00000F));
+  EXPECT_EQ(second.CodeBox().NotationList().ItemIndex(), 4);
+  EXPECT_EQ(second.CodeBox().CodeEdit().Text(), L"65,105,225")
+      << "the restored notation writes the code";
+  EXPECT_EQ(second.Magnifier().ZoomList().ItemIndex(), 9);
+  EXPECT_FALSE(second.FindMenuItem(L"StayinSystemTray1")->Checked);
+  EXPECT_TRUE(second.AllowClose()) << "not staying in the tray, a close exits";
+  EXPECT_EQ(second.Names().SortOrder(), 6);
   EXPECT_TRUE(second.FindMenuItem(L"SortbyBlue1")->Checked);
-  EXPECT_TRUE(second.bHTMLList);
-  EXPECT_EQ(second.lblHTMLColor->Caption(), L"HTML");
-  EXPECT_EQ(second.ColorItems().size(), 139u);
-  EXPECT_EQ(second.crosshair, 2);
-  EXPECT_TRUE(second.Rectangle1->Checked);
-  EXPECT_EQ(second.average, 1);
-  EXPECT_FALSE(second.UseText->Checked);
-  EXPECT_EQ(second.pnlColor->Caption(), L"") << "no text in the color frame";
-  EXPECT_FALSE(second.SetasTextColor1->Enabled);
-  EXPECT_TRUE(second.AlwaysonTop1->Checked);
+  EXPECT_TRUE(second.Names().HtmlOnly());
+  EXPECT_EQ(second.Names().Caption().Caption(), L"HTML");
+  EXPECT_EQ(second.Names().Entries().size(), 139u);
+  EXPECT_EQ(second.Magnifier().CrosshairStyle(), 2);
+  EXPECT_TRUE(second.FindMenuItem(L"Rectangle1")->Checked);
+  EXPECT_EQ(second.Magnifier().Averaging(), 1);
+  EXPECT_FALSE(second.FindMenuItem(L"UseText")->Checked);
+  EXPECT_EQ(second.Frame().Swatch().Caption(), L"") << "no text in the color frame";
+  EXPECT_FALSE(second.FindMenuItem(L"SetasTextColor1")->Enabled);
+  EXPECT_TRUE(second.FindMenuItem(L"AlwaysonTop1")->Checked);
 }
 
 TEST_F(Settings, UnreadableStoredPropertiesKeepTheirDesignValuesSilently) {
@@ -76,18 +77,18 @@ TEST_F(Settings, UnreadableStoredPropertiesKeepTheirDesignValuesSilently) {
       "[Tintwright]\r\nmempan2_Color=junk\r\ncbxZoom_ItemIndex=25\r\ncbxDisplay_ItemIndex=-3\r\n"
       "StayinSystemTray1_Checked=maybe\r\nmempan3_Color=clRed\r\n");
   DialogAnswerer answerer;
-  TfrmColorPick& window = Start();
+  MainWindow& window = Start();
   EXPECT_TRUE(answerer.Seen().empty());
-  EXPECT_EQ(window.mempan[1]->Color(), 65486);
-  EXPECT_EQ(window.cbxZoom->ItemIndex(), 4);
-  EXPECT_EQ(window.cbxDisplay->ItemIndex(), 0);
-  EXPECT_TRUE(window.StayinSystemTray1->Checked);
-  EXPECT_EQ(window.mempan[2]->Color(), 255) << "a readable one next to them still applies";
+  EXPECT_EQ(window.Slots().Slot(1).Color(), 65486);
+  EXPECT_EQ(window.Magnifier().ZoomList().ItemIndex(), 4);
+  EXPECT_EQ(window.CodeBox().NotationList().ItemIndex(), 0);
+  EXPECT_TRUE(window.FindMenuItem(L"StayinSystemTray1")->Checked);
+  EXPECT_EQ(window.Slots().Slot(2).Color(), 255) << "a readable one next to them still applies";
 }
 
 TEST_F(Settings, NegativeFormVersionKeepsTheDesignForThatRunOnly) {
   Store("[Tintwright]\r\nFormVersion=-1\r\nmempan1_Color=255\r\n");
-  EXPECT_EQ(Start().mempan[0]->Color(), 10551540);
+  EXPECT_EQ(Start().Slots().Slot(0).Color(), 10551540);
   const std::string stored = Exit();
   EXPECT_NE(stored.find("FormVersion=0\r\n"), std::string::npos);
   EXPECT_NE(stored.find("mempan1_Color=10551540\r\n"), std::string::npos);
@@ -114,7 +115,7 @@ TEST_F(Settings, StoredPositionIsUsedOnlyWhereItFits) {
   };
   for (const PositionCase& c : cases) {
     Store("[Tintwright]\r\n" + c.stored);
-    TfrmColorPick& window = Start();
+    MainWindow& window = Start();
     RECT r;
     GetWindowRect(window.Handle(), &r);
     if (c.placed) {

@@ -15,7 +15,7 @@ struct CommandLineCase {
   bool allowClose = false;
   bool autostart = false;
   bool noTray = false;
-  const char* cmdcolor = "";
+  const char* colorCode = "";
   bool runsSingleInstanceCheck = true;
 };
 
@@ -27,11 +27,11 @@ class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
 TEST_P(CommandLineTest, SetsTheFinalFlags) {
   const CommandLineCase& c = GetParam();
   const StartupOptions options = ParseCommandLine(c.arguments);
-  EXPECT_EQ(options.bSingleInstance, c.singleInstance);
-  EXPECT_EQ(options.bAllowClose, c.allowClose);
-  EXPECT_EQ(options.bAutostart, c.autostart);
-  EXPECT_EQ(options.bNoTray, c.noTray);
-  EXPECT_EQ(options.cmdcolor, c.cmdcolor);
+  EXPECT_EQ(options.singleInstance, c.singleInstance);
+  EXPECT_EQ(options.allowClose, c.allowClose);
+  EXPECT_EQ(options.autostart, c.autostart);
+  EXPECT_EQ(options.noTray, c.noTray);
+  EXPECT_EQ(options.colorCode, c.colorCode);
   EXPECT_EQ(options.RunsSingleInstanceCheck(), c.runsSingleInstanceCheck);
 }
 
@@ -61,20 +61,20 @@ INSTANTIATE_TEST_SUITE_P(
                         .runsSingleInstanceCheck = false},
         CommandLineCase{.name = "LastColorWins",
                         .arguments = {kProgram, "#FF0000", "ff8000"},
-                        .cmdcolor = "ff8000"},
+                        .colorCode = "ff8000"},
         CommandLineCase{.name = "AutostartWithColor",
                         .arguments = {kProgram, "/autostart", "ABC123"},
                         .autostart = true,
-                        .cmdcolor = "ABC123"},
+                        .colorCode = "ABC123"},
         CommandLineCase{.name = "ProgramPathTakesPart",
                         .arguments = {"/multi"},
                         .singleInstance = false,
                         .runsSingleInstanceCheck = false},
         CommandLineCase{
-            .name = "ProgramPathCanBeTheColor", .arguments = {"deadbeef"}, .cmdcolor = "deadbeef"},
+            .name = "ProgramPathCanBeTheColor", .arguments = {"deadbeef"}, .colorCode = "deadbeef"},
         CommandLineCase{.name = "EmptyArgumentKeepsTheColor",
                         .arguments = {kProgram, "ff8000", ""},
-                        .cmdcolor = "ff8000"}),
+                        .colorCode = "ff8000"}),
     [](const ::testing::TestParamInfo<CommandLineCase>& info) { return info.param.name; });
 
 TEST(IsColorParam, AcceptsOnlyHashDigitsAndHexLetters) {

@@ -11,17 +11,17 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments) {
     std::string lowered = argument;
     std::ranges::transform(lowered, lowered.begin(), AsciiLower);
-    if (lowered == "/multi") options.bSingleInstance = false;
-    if (lowered == "/allowclose") options.bAllowClose = true;
-    if (lowered == "/autostart") options.bAutostart = true;
-    if (lowered == "/notray") options.bNoTray = true;
+    if (lowered == "/multi") options.singleInstance = false;
+    if (lowered == "/allowclose") options.allowClose = true;
+    if (lowered == "/autostart") options.autostart = true;
+    if (lowered == "/notray") options.noTray = true;
     // A quoted "" is an empty argument; it is no color and must not wipe
     // one given earlier.
-    if (!argument.empty() && IsColorParam(argument)) options.cmdcolor = argument;
+    if (!argument.empty() && IsColorParam(argument)) options.colorCode = argument;
   }
-  if (options.bNoTray) {
-    options.bAllowClose = true;
-    options.bAutostart = false;
+  if (options.noTray) {
+    options.allowClose = true;
+    options.autostart = false;
   }
   return options;
 }

@@ -9,15 +9,15 @@ namespace tw {
 // What the command line asks of this start. The values are final: the
 // effects of "/notray" (close exits, "/autostart" cancelled) are applied.
 struct StartupOptions {
-  bool bSingleInstance = true;  // false after "/multi"
-  bool bAllowClose = false;     // "/allowclose" or "/notray"
-  bool bAutostart = false;      // "/autostart" unless "/notray"
-  bool bNoTray = false;         // "/notray"
-  std::string cmdcolor;         // the last color-like argument, as typed
+  bool singleInstance = true;  // false after "/multi"
+  bool allowClose = false;     // "/allowclose" or "/notray"
+  bool autostart = false;      // "/autostart" unless "/notray"
+  bool noTray = false;         // "/notray"
+  std::string colorCode;       // the last color-like argument, as typed
 
   // "/multi" and "/notray" starts neither check for nor register as an
   // instance.
-  bool RunsSingleInstanceCheck() const { return bSingleInstance && !bNoTray; }
+  bool RunsSingleInstanceCheck() const { return singleInstance && !noTray; }
 };
 
 // `arguments` holds every argument, the program path at index 0 included,

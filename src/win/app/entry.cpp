@@ -13,7 +13,7 @@
 #include "win/window/main_window.h"
 #include "win/window/settings_storage.h"
 
-namespace tw {
+namespace tw::win {
 namespace {
 
 constexpr int kStartupFailedExitCode = 217;
@@ -24,7 +24,7 @@ std::vector<std::string> CommandLineArguments() {
   int count = 0;
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::string> result;
-  for (int i = 0; i < count; ++i) result.push_back(win::Narrow(arguments[i]));
+  for (int i = 0; i < count; ++i) result.push_back(Narrow(arguments[i]));
   LocalFree(arguments);
   return result;
 }
@@ -32,20 +32,17 @@ std::vector<std::string> CommandLineArguments() {
 }  // namespace
 
 int RunTintwright() {
-  win::Application& application = win::Application::Instance();
+  Application& application = Application::Instance();
   try {
     const StartupOptions options = ParseCommandLine(CommandLineArguments());
     // The single-instance check belongs here, before the application object
     // is set up, when options.RunsSingleInstanceCheck().
     application.Initialize(L"Tintwright", L"Tintwright.chm");
-    win::TfrmColorPick mainWindow(SettingsFileBesideProgram());
+    MainWindow mainWindow(SettingsFileBesideProgram());
     application.SetMainForm(&mainWindow);
-    if (options.bAllowClose) {
-      mainWindow.AllowClose = true;
-      mainWindow.startedWithAllowClose = true;
-    }
-    if (!options.cmdcolor.empty()) mainWindow.paramcolor = win::Widen(options.cmdcolor);
-    if (!options.bAutostart) mainWindow.Show();
+    if (options.allowClose) mainWindow.AllowCloseFromCommandLine();
+    if (!options.colorCode.empty()) mainWindow.SetStartColorCode(Widen(options.colorCode));
+    if (!options.autostart) mainWindow.Show();
     const int exitCode = application.Run();
     application.SetMainForm(nullptr);
     return exitCode;
@@ -55,4 +52,4 @@ int RunTintwright() {
   }
 }
 
-}  // namespace tw
+}  // namespace tw::win

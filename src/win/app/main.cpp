@@ -2,4 +2,4 @@
 
 #include "win/app/entry.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return tw::RunTintwright(); }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return tw::win::RunTintwright(); }

@@ -4,7 +4,7 @@
 
 #include "win/platform/text.h"
 
-namespace tw {
+namespace tw::win {
 
 std::string AnsiCodec::Decode(std::string_view bytes) const {
   if (bytes.empty()) return {};
@@ -12,11 +12,11 @@ std::string AnsiCodec::Decode(std::string_view bytes) const {
   const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
   std::wstring wide(static_cast<size_t>(length), L'\0');
   MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
-  return win::Narrow(wide);
+  return Narrow(wide);
 }
 
 std::optional<std::string> AnsiCodec::Encode(std::string_view utf8) const {
-  const std::wstring wide = win::Widen(utf8);
+  const std::wstring wide = Widen(utf8);
   if (wide.empty()) return std::string();
   const int size = static_cast<int>(wide.size());
   BOOL lossy = FALSE;
@@ -29,4 +29,4 @@ std::optional<std::string> AnsiCodec::Encode(std::string_view utf8) const {
   return bytes;
 }
 
-}  // namespace tw
+}  // namespace tw::win

@@ -2,7 +2,7 @@
 
 #include "core/text/text_encoding.h"
 
-namespace tw {
+namespace tw::win {
 
 // The system's 8-bit code page, as the window system converts it.
 class AnsiCodec final : public EightBitCodec {
@@ -11,4 +11,4 @@ class AnsiCodec final : public EightBitCodec {
   std::optional<std::string> Encode(std::string_view utf8) const override;
 };
 
-}  // namespace tw
+}  // namespace tw::win

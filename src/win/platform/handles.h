@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -93,6 +94,47 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ old_;
+};
+
+// A kernel object handle (a mutex, an event, a mapping), closed once.
+class KernelHandle {
+ public:
+  KernelHandle() = default;
+  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
+  KernelHandle(KernelHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  KernelHandle& operator=(KernelHandle&& other) noexcept {
+    if (this != &other) {
+      Close();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  KernelHandle(const KernelHandle&) = delete;
+  KernelHandle& operator=(const KernelHandle&) = delete;
+  ~KernelHandle() { Close(); }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  void Close() {
+    if (handle_) CloseHandle(handle_);
+  }
+
+  HANDLE handle_ = nullptr;
+};
+
+// An image list, destroyed once.
+class ImageList {
+ public:
+  explicit ImageList(HIMAGELIST images) : images_(images) {}
+  ImageList(const ImageList&) = delete;
+  ImageList& operator=(const ImageList&) = delete;
+  ~ImageList() {
+    if (images_) ImageList_Destroy(images_);
+  }
+  HIMAGELIST Get() const { return images_; }
+
+ private:
+  HIMAGELIST images_;
 };
 
 }  // namespace tw::win

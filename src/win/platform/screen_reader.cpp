@@ -3,7 +3,7 @@
 #include "core/sampling/color_averaging.h"
 #include "win/platform/dib_section.h"
 
-namespace tw {
+namespace tw::win {
 namespace {
 
 constexpr int kLargestBlock = 5;
@@ -35,7 +35,7 @@ void ScreenReader::CopyScreen(HDC screen, const ScreenRect& rect, HDC target) co
 
 ScreenReader::ScreenReader() {
   void* bits = nullptr;
-  block_ = win::CreateDibSection(kLargestBlock, kLargestBlock, 24, &bits);
+  block_ = CreateDibSection(kLargestBlock, kLargestBlock, 24, &bits);
   blockView_ = {static_cast<std::uint8_t*>(bits), kLargestBlock, kLargestBlock,
                 ((kLargestBlock * 3 + 3) / 4) * 4};
   RefreshMonitors();
@@ -54,15 +54,15 @@ void ScreenReader::RefreshMonitors() {
 std::optional<TColor> ScreenReader::Sample(HDC screen, int x, int y, int average) {
   if (!block_) return std::nullopt;
   const ScreenRect block = SampleBlock(x, y, average);
-  win::MemoryDC memory(screen, block_.Get());
+  MemoryDC memory(screen, block_.Get());
   CopyScreen(screen, block, memory.Get());
   const BgrImageView view{blockView_.bits, block.width, block.height, blockView_.stride};
   return AverageColor(view, block.x, block.y, monitors_);
 }
 
 void ScreenReader::Capture(HDC screen, const ScreenRect& rect, HBITMAP target) const {
-  win::MemoryDC memory(screen, target);
+  MemoryDC memory(screen, target);
   CopyScreen(screen, rect, memory.Get());
 }
 
-}  // namespace tw
+}  // namespace tw::win

@@ -10,7 +10,7 @@
 #include "core/sampling/screen_rect.h"
 #include "win/platform/handles.h"
 
-namespace tw {
+namespace tw::win {
 
 // Reads the screen for the eyedropper: one block copy per sample into a
 // buffer that is reused from tick to tick, rather than a call per pixel.
@@ -32,8 +32,8 @@ class ScreenReader {
 
   RECT desktop_{};
   std::vector<ScreenRect> monitors_;
-  win::GdiObject<HBITMAP> block_;
+  GdiObject<HBITMAP> block_;
   BgrImageView blockView_;
 };
 
-}  // namespace tw
+}  // namespace tw::win

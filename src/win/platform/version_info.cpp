@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace tw {
+namespace tw::win {
 
 std::wstring ReadProgramVersion() {
   wchar_t path[MAX_PATH * 4] = {};
@@ -23,4 +23,4 @@ std::wstring ReadProgramVersion() {
          std::to_wstring(LOWORD(info->dwFileVersionMS));
 }
 
-}  // namespace tw
+}  // namespace tw::win

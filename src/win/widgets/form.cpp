@@ -19,7 +19,10 @@ int ScreenPixelsPerInch() {
 
 }  // namespace
 
-Form::Form(std::wstring name) : Control(*this, nullptr, std::move(name)), hints_(*this) {}
+Form::Form(std::wstring name, const Design& design)
+    : Control(*this, nullptr, std::move(name)), hints_(*this) {
+  CreateWindowFromDesign(design);
+}
 
 Form::~Form() {
   timers_.clear();

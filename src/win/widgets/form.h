@@ -17,6 +17,15 @@ class MenuItem;
 class PopupMenu;
 class Timer;
 
+// A control as it was designed: the name it carries (settings keys and
+// outside programs know it by that name), its design and its hint.
+template <typename T>
+struct ControlDesign {
+  const wchar_t* name;
+  typename T::Design design;
+  const wchar_t* hint = nullptr;
+};
+
 // A top-level window that owns its component tree, menus and timers, and that
 // reflects child notifications back to the child wrappers.
 class Form : public Control {
@@ -33,11 +42,9 @@ class Form : public Control {
     int fontHeight;  // at 96 dpi, negative for a character height
   };
 
-  explicit Form(std::wstring name);
-  ~Form() override;
-
   // Creates the window, hidden; controls are added afterwards.
-  void CreateWindowFromDesign(const Design& design);
+  Form(std::wstring name, const Design& design);
+  ~Form() override;
 
   template <typename T, typename... Args>
   T& Add(Control& parent, std::wstring name, Args&&... args) {
@@ -45,6 +52,12 @@ class Form : public Control {
     T& result = *control;
     controls_.push_back(std::move(control));
     return result;
+  }
+  template <typename T>
+  T& Add(Control& parent, const ControlDesign<T>& spec) {
+    T& control = Add<T>(parent, spec.name, spec.design);
+    if (spec.hint) control.SetHint(spec.hint);
+    return control;
   }
   PopupMenu& AddPopupMenu(std::wstring name);
   Timer& AddTimer(std::wstring name, UINT interval);
@@ -104,9 +117,9 @@ class Form : public Control {
   virtual bool QueryEndSession() { return true; }
   virtual void EndSession(bool /*ending*/) {}
   virtual void Destroyed() {}
-  virtual void MouseWheel(int /*delta*/) {}
 
  private:
+  void CreateWindowFromDesign(const Design& design);
   void Paint();
 
   std::vector<std::unique_ptr<Control>> controls_;

@@ -28,6 +28,16 @@ struct ShortCut {
 // The key combination being pressed now, read from the keyboard state.
 ShortCut PressedShortCut(UINT virtualKey);
 
+// A menu item as it was designed; its name is what settings keys and the
+// copies in other menus are made from.
+struct MenuItemDesign {
+  const wchar_t* name;
+  const wchar_t* caption;
+  ShortCut key{};
+  int tag = 0;
+  UINT id = 0;  // 0: the form's next free one
+};
+
 // One item of a popup menu; a caption of "-" makes a separator. Check marks
 // are set by the handlers only: no item checks itself when clicked.
 class MenuItem {
@@ -39,6 +49,9 @@ class MenuItem {
   // An id of 0 takes the form's next free one.
   MenuItem& Add(std::wstring name, std::wstring caption, ShortCut shortCut = {}, int tag = 0,
                 UINT id = 0);
+  MenuItem& Add(const MenuItemDesign& design) {
+    return Add(design.name, design.caption, design.key, design.tag, design.id);
+  }
   MenuItem& AddSeparator(std::wstring name) { return Add(std::move(name), L"-"); }
 
   const std::wstring& Name() const { return name_; }

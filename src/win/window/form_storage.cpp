@@ -5,7 +5,9 @@
 #include "core/settings/stored_properties.h"
 #include "core/settings/stored_value_codec.h"
 #include "win/platform/text.h"
-#include "win/window/main_window.h"
+#include "win/widgets/combo_box.h"
+#include "win/widgets/menu.h"
+#include "win/widgets/panel.h"
 
 namespace tw::win {
 namespace {
@@ -34,7 +36,7 @@ constexpr char kStoredValueKey[] = "palettename";
 bool FormStorage::Restore() {
   restored_ = true;
   savedSinceShow_ = false;
-  IniFile& ini = window_.Settings().File();
+  IniFile& ini = settings_.File();
   const Converted<std::int32_t> version = ini.ReadInteger(kSection, kFormVersion, 0);
   if (version.ok() && version.value() < 0) return false;
   const bool positioned = RestorePosition();
@@ -44,7 +46,7 @@ bool FormStorage::Restore() {
 }
 
 bool FormStorage::RestorePosition() {
-  const IniFile& ini = window_.Settings().File();
+  const IniFile& ini = settings_.File();
   WINDOWPLACEMENT placement{sizeof(placement)};
   GetWindowPlacement(window_.Handle(), &placement);
   if (!IsWindowVisible(window_.Handle())) placement.showCmd = SW_HIDE;
@@ -79,7 +81,7 @@ bool FormStorage::RestorePosition() {
 }
 
 void FormStorage::RestoreProperties() {
-  const IniFile& ini = window_.Settings().File();
+  const IniFile& ini = settings_.File();
   for (const StoredProperty& property : StoredProperties()) {
     const std::string key = StoredPropertyKey(property);
     const std::wstring component = Widen(property.component);
@@ -121,7 +123,7 @@ void FormStorage::RestoreProperties() {
 }
 
 void FormStorage::Save() {
-  IniFile& ini = window_.Settings().File();
+  IniFile& ini = settings_.File();
   ini.WriteInteger(kSection, kFormVersion, 0);
   savedSinceShow_ = true;
   if (!restored_) return;  // never shown: nothing of the window is known
@@ -131,7 +133,7 @@ void FormStorage::Save() {
 }
 
 void FormStorage::SavePosition() {
-  IniFile& ini = window_.Settings().File();
+  IniFile& ini = settings_.File();
   WINDOWPLACEMENT placement{sizeof(placement)};
   GetWindowPlacement(window_.Handle(), &placement);
   ini.WriteInteger(kSection, "Flags", static_cast<std::int32_t>(placement.flags));
@@ -147,7 +149,7 @@ void FormStorage::SavePosition() {
 }
 
 void FormStorage::SaveProperties() {
-  IniFile& ini = window_.Settings().File();
+  IniFile& ini = settings_.File();
   for (const StoredProperty& property : StoredProperties()) {
     const std::string key = StoredPropertyKey(property);
     const std::wstring component = Widen(property.component);

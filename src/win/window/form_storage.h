@@ -2,9 +2,10 @@
 
 #include <string>
 
-namespace tw::win {
+#include "win/widgets/form.h"
+#include "win/window/settings_storage.h"
 
-class TfrmColorPick;
+namespace tw::win {
 
 // Mirrors the window position and the stored control properties (palette
 // colors, check marks, list selections, the sort order) into the settings
@@ -12,7 +13,7 @@ class TfrmColorPick;
 // if no save followed the first show, when the window is destroyed.
 class FormStorage {
  public:
-  explicit FormStorage(TfrmColorPick& window) : window_(window) {}
+  FormStorage(Form& window, SettingsStorage& settings) : window_(window), settings_(settings) {}
 
   // Answers whether a stored position was applied; otherwise the window
   // centres itself.
@@ -26,7 +27,8 @@ class FormStorage {
   void SavePosition();
   void SaveProperties();
 
-  TfrmColorPick& window_;
+  Form& window_;
+  SettingsStorage& settings_;
   bool restored_ = false;
   bool savedSinceShow_ = false;
   std::string storedValue_;  // the storage's own value, kept as read

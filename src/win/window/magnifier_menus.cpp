@@ -1,103 +1,81 @@
-// The magnifier's commands: zoom factor, crosshair, averaging, coordinate
-// origin and clearing the picture.
-#include <windows.h>
-
+// The magnifier's menu commands: zoom factor, crosshair, averaging,
+// coordinate origin and clearing the picture.
 #include <algorithm>
 
-#include "win/window/main_window.h"
+#include "win/window/design/menus.h"
+#include "win/window/magnifier_panel.h"
 
 namespace tw::win {
-namespace {
 
-constexpr ShortCut Shift(UINT key) { return {key, true, false, false}; }
-constexpr ShortCut CtrlAlt(UINT key) { return {key, false, true, true}; }
-
-}  // namespace
-
-void TfrmColorPick::CreateMagnifierMenu(MenuItem& main) {
-  MenuItem& zoom = main.Add(L"Zoom1", L"Zoom");
-  MenuItem& factor = zoom.Add(L"ZoomFactor1", L"Zoom Factor");
-  for (int z = 1; z <= 20; ++z) {
-    // Shift+F1 … Shift+F10 reach the first ten factors.
-    const ShortCut key = z <= 10 ? Shift(VK_F1 + z - 1) : ShortCut{};
-    MenuItem& item = factor.Add(L"Zoom" + std::to_wstring(z) + L"X1",
-                                L"Zoom " + std::to_wstring(z) + L" X", key, z);
-    item.OnClick = [this](MenuItem& sender) { Zoom1X1Click(sender); };
+void MagnifierPanel::AddZoomMenu(MenuItem& mainMenu) {
+  MenuItem& zoom = mainMenu.Add(design::kZoomMenu);
+  MenuItem& factors = zoom.Add(design::kZoomFactorMenu);
+  for (int factor = 1; factor <= 20; ++factor) {
+    factors.Add(design::ZoomFactorItem(factor)).OnClick = [this](MenuItem& item) {
+      zoomList_->SetItemIndex(item.Tag - 1);
+    };
   }
-  MenuItem& crosshairs = zoom.Add(L"ZoomCrosshair1", L"Zoom Crosshair");
-  Cross1 = &crosshairs.Add(L"Cross1", L"Cross", {}, 1);
-  Cross1->Checked = true;
-  Rectangle1 = &crosshairs.Add(L"Rectangle1", L"Rectangle", {}, 2);
-  None1 = &crosshairs.Add(L"None1", L"None", {}, 0);
-  for (MenuItem* item : {Cross1, Rectangle1, None1}) {
-    item->OnClick = [this](MenuItem& sender) { Cross1Click(sender); };
+  MenuItem& crosshairs = zoom.Add(design::kCrosshairMenu);
+  for (size_t i = 0; i < crosshairItems_.size(); ++i) {
+    crosshairItems_[i] = &crosshairs.Add(design::kCrosshairItems[i]);
+    crosshairItems_[i]->OnClick = [this](MenuItem& item) { ChooseCrosshair(item); };
   }
-  zoom.Add(L"SetCoordinates1", L"Set Coordinates", CtrlAlt('C')).OnClick = [this](MenuItem&) {
-    SetCoordinates1Click();
-  };
-  zoom.Add(L"ResetCoordinates2", L"Reset Coordinates", CtrlAlt('X')).OnClick = [this](MenuItem&) {
-    ResetCoordinates2Click();
-  };
-  zoom.Add(L"ClearZoomWindow1", L"Clear Zoom Window", CtrlAlt('Q')).OnClick = [this](MenuItem&) {
-    ClearZoomWindow1Click();
-  };
+  crosshairItems_[0]->Checked = true;  // the cross
+  zoom.Add(design::kSetCoordinatesItem).OnClick = [this](MenuItem&) { SetCoordinateOrigin(); };
+  zoom.Add(design::kResetCoordinatesItem).OnClick = [this](MenuItem&) { origin_ = {0, 0}; };
+  zoom.Add(design::kClearMagnifierItem).OnClick = [this](MenuItem&) { Clear(); };
 }
 
-void TfrmColorPick::CreateAveragingMenu(MenuItem& main) {
-  MenuItem& averaging = main.Add(L"ColorAveraging1", L"Color Averaging");
-  Off1 = &averaging.Add(L"Off1", L"Off", CtrlAlt('1'), 0);
-  Off1->Checked = true;
-  N3x3Average1 = &averaging.Add(L"N3x3Average1", L"3x3 Average", CtrlAlt('3'), 1);
-  N5x5Average1 = &averaging.Add(L"N5x5Average1", L"5x5 Average", CtrlAlt('5'), 2);
-  for (MenuItem* item : {Off1, N3x3Average1, N5x5Average1}) {
-    item->OnClick = [this](MenuItem& sender) { Off1Click(sender); };
+void MagnifierPanel::AddAveragingMenu(MenuItem& mainMenu) {
+  MenuItem& averaging = mainMenu.Add(design::kAveragingMenu);
+  for (size_t i = 0; i < averagingItems_.size(); ++i) {
+    averagingItems_[i] = &averaging.Add(design::kAveragingItems[i]);
+    averagingItems_[i]->OnClick = [this](MenuItem& item) { ChooseAveraging(item); };
   }
+  averagingItems_[0]->Checked = true;  // off
 }
 
-void TfrmColorPick::Zoom1X1Click(MenuItem& sender) { cbxZoom->SetItemIndex(sender.Tag - 1); }
-
-void TfrmColorPick::Cross1Click(MenuItem& sender) {
-  for (MenuItem* item : {None1, Cross1, Rectangle1}) item->Checked = false;
-  sender.Checked = true;
-  crosshair = sender.Tag;
+void MagnifierPanel::ApplyStoredChoices() {
+  const auto [cross, rectangle, none] = crosshairItems_;
+  crosshair_ = cross->Checked ? cross->Tag : rectangle->Checked ? rectangle->Tag : none->Tag;
+  const auto [off, threeByThree, fiveByFive] = averagingItems_;
+  averaging_ = fiveByFive->Checked     ? fiveByFive->Tag
+               : threeByThree->Checked ? threeByThree->Tag
+                                       : off->Tag;
+  grabButton_->SetGlyph(grabGlyphs_.Get(), averaging_);
 }
 
-void TfrmColorPick::Off1Click(MenuItem& sender) {
-  for (MenuItem* item : {Off1, N3x3Average1, N5x5Average1}) item->Checked = false;
-  sender.Checked = true;
-  average = sender.Tag;
-  btnGrab->SetGlyph(ImageList1, average);
+void MagnifierPanel::ChooseCrosshair(MenuItem& chosen) {
+  for (MenuItem* item : crosshairItems_) item->Checked = false;
+  chosen.Checked = true;
+  crosshair_ = chosen.Tag;
 }
 
-void TfrmColorPick::SetCoordinates1Click() {
+void MagnifierPanel::ChooseAveraging(MenuItem& chosen) {
+  for (MenuItem* item : averagingItems_) item->Checked = false;
+  chosen.Checked = true;
+  averaging_ = chosen.Tag;
+  // The grab button's glyph shows the averaged block.
+  grabButton_->SetGlyph(grabGlyphs_.Get(), averaging_);
+}
+
+void MagnifierPanel::SetCoordinateOrigin() {
   POINT pointer;
   GetCursorPos(&pointer);
-  rootx = pointer.x;
-  rooty = pointer.y;
+  origin_ = pointer;
 }
 
-void TfrmColorPick::ResetCoordinates2Click() {
-  rootx = 0;
-  rooty = 0;
-}
-
-void TfrmColorPick::ClearZoomWindow1Click() {
+void MagnifierPanel::Clear() {
   // A picture that was never given a size stays as it is.
-  const BgrImageView picture = imgMagnifier->Picture();
-  const TColor background = Color();
+  const BgrImageView picture = magnified_->Picture();
+  const TColor background = form_.Color();
   const ColorTriple gray{static_cast<std::uint8_t>(BlueOf(background)),
                          static_cast<std::uint8_t>(GreenOf(background)),
                          static_cast<std::uint8_t>(RedOf(background))};
   for (int y = 0; y < picture.height; ++y) std::fill_n(picture.Row(y), picture.width, gray);
-  lblXPos->SetCaption(L"");
-  lblYPos->SetCaption(L"");
-  if (imgMagnifier->HasPicture()) imgMagnifier->Changed();
-}
-
-void TfrmColorPick::ReadMagnifierChoices() {
-  crosshair = Cross1->Checked ? 1 : Rectangle1->Checked ? 2 : 0;
-  average = N5x5Average1->Checked ? 2 : N3x3Average1->Checked ? 1 : 0;
-  btnGrab->SetGlyph(ImageList1, average);
+  xCoordinate_->SetCaption(L"");
+  yCoordinate_->SetCaption(L"");
+  if (magnified_->HasPicture()) magnified_->Changed();
 }
 
 }  // namespace tw::win

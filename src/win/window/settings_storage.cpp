@@ -4,7 +4,7 @@
 
 #include "core/settings/atomic_file.h"
 
-namespace tw {
+namespace tw::win {
 namespace {
 
 // Far above any real settings file; a larger one is not ours to load.
@@ -45,4 +45,4 @@ std::filesystem::path SettingsFileBesideProgram() {
   return std::filesystem::path(path).parent_path() / L"Tintwright.ini";
 }
 
-}  // namespace tw
+}  // namespace tw::win

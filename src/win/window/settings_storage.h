@@ -6,7 +6,7 @@
 #include "core/settings/ini_file.h"
 #include "win/platform/ansi_codec.h"
 
-namespace tw {
+namespace tw::win {
 
 // The settings file "Tintwright.ini": read once when the main window is
 // created, changed only in memory during the run, and written once, when the
@@ -55,4 +55,4 @@ class SettingsStorage {
 // "Tintwright.ini" in the folder of the program file.
 std::filesystem::path SettingsFileBesideProgram();
 
-}  // namespace tw
+}  // namespace tw::win

@@ -1,0 +1,68 @@
+#pragma once
+
+// The design table of the main window's menus: every item's name, caption,
+// shortcut and tag. The names are those that settings keys (such as
+// "Cross1_Checked") and the copies in the main menu ("…_copy") are made of.
+
+#include <array>
+
+#include "win/window/command_ids.h"
+#include "win/widgets/menu.h"
+
+namespace tw::win::design {
+
+// The main menu, opened from the window and its settings button.
+inline constexpr wchar_t kMainMenu[] = L"pupMain";
+extern const MenuItemDesign kAlwaysOnTopItem;
+extern const MenuItemDesign kUndoItem;
+extern const MenuItemDesign kRedoItem;
+extern const MenuItemDesign kStayInTrayItem;
+extern const MenuItemDesign kExitItem;
+inline constexpr wchar_t kBeforeUndoSeparator[] = L"N3";
+inline constexpr wchar_t kBeforeColorListSeparator[] = L"N11";
+inline constexpr wchar_t kBeforeStayInTraySeparator[] = L"N7";
+inline constexpr wchar_t kBeforeExitSeparator[] = L"N6";
+
+// Zoom: factors, crosshair, coordinates.
+extern const MenuItemDesign kZoomMenu;
+extern const MenuItemDesign kZoomFactorMenu;
+MenuItemDesign ZoomFactorItem(int factor);  // 1 … 20; the factor is its tag
+extern const MenuItemDesign kCrosshairMenu;
+// Cross, rectangle, none; the tag is the crosshair style.
+extern const std::array<MenuItemDesign, 3> kCrosshairItems;
+extern const MenuItemDesign kSetCoordinatesItem;
+extern const MenuItemDesign kResetCoordinatesItem;
+extern const MenuItemDesign kClearMagnifierItem;
+
+// Averaging: off, 3 × 3, 5 × 5; the tag is the block's half width.
+extern const MenuItemDesign kAveragingMenu;
+extern const std::array<MenuItemDesign, 3> kAveragingItems;
+
+// The color code: one item per notation, tagged with its index.
+extern const MenuItemDesign kNotationMenu;
+extern const std::array<MenuItemDesign, 12> kNotationItems;
+extern const MenuItemDesign kUpperCaseItem;
+
+// The text in the color frame.
+extern const MenuItemDesign kTextDisplayMenu;
+extern const MenuItemDesign kUseTextItem;
+
+// The menu of a palette slot.
+inline constexpr wchar_t kSlotMenu[] = L"pupPalette";
+extern const MenuItemDesign kStoreInSlotItem;
+extern const MenuItemDesign kSlotAsBackgroundItem;
+extern const MenuItemDesign kSlotAsTextColorItem;
+extern const MenuItemDesign kCopySlotCodeItem;
+
+// The menu of the named-color list, copied into the main menu under
+// "Color List". A null caption is a separator; the sort items' tags are the
+// sort order.
+inline constexpr wchar_t kNamesMenu[] = L"mnuClosestColor";
+extern const MenuItemDesign kFindClosestItem;
+extern const std::array<MenuItemDesign, 12> kSortItems;
+extern const MenuItemDesign kHtmlOnlyItem;
+extern const MenuItemDesign kColorListMenu;
+// The name of a main-menu copy of a list menu item.
+std::wstring CopyName(const wchar_t* name);
+
+}  // namespace tw::win::design
