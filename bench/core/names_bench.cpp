@@ -29,8 +29,8 @@ const std::vector<Query>& Queries() {
 
 // The list as the window shows it by default: the extended table by name
 // (range 0), or the HTML table (range 1).
-TRColorArray ShownList(const benchmark::State& state) {
-  TRColorArray colors = FillColorArray(state.range(0) != 0);
+NamedColors ShownList(const benchmark::State& state) {
+  NamedColors colors = TableEntries(state.range(0) != 0);
   SortColors(colors, SortByName);
   return colors;
 }
@@ -52,7 +52,7 @@ void TimeQueries(benchmark::State& state, Find find) {
 }
 
 void BM_ClosestColorGrid(benchmark::State& state) {
-  const TRColorArray colors = ShownList(state);
+  const NamedColors colors = ShownList(state);
   const ClosestColorFinder finder(colors);
   TimeQueries(state, [&](const Query& q) { return finder.Find(-1, q.red, q.green, q.blue); });
 }
@@ -60,7 +60,7 @@ BENCHMARK(BM_ClosestColorGrid)->Arg(0)->Arg(1);
 
 // The baseline: the plain scan over every item.
 void BM_ClosestColorScan(benchmark::State& state) {
-  const TRColorArray colors = ShownList(state);
+  const NamedColors colors = ShownList(state);
   TimeQueries(state,
               [&](const Query& q) { return FindClosestColor(colors, -1, q.red, q.green, q.blue); });
 }
@@ -68,7 +68,7 @@ BENCHMARK(BM_ClosestColorScan)->Arg(0)->Arg(1);
 
 // What a rebuild of the list adds: building the grid once for the new order.
 void BM_BuildClosestColorFinder(benchmark::State& state) {
-  const TRColorArray colors = ShownList(state);
+  const NamedColors colors = ShownList(state);
   for (auto _ : state) benchmark::DoNotOptimize(ClosestColorFinder(colors));
   state.SetLabel(ListLabel(state));
 }
@@ -78,7 +78,7 @@ BENCHMARK(BM_BuildClosestColorFinder)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosec
 void BM_FillAndSort(benchmark::State& state) {
   const auto order = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    TRColorArray colors = FillColorArray(false);
+    NamedColors colors = TableEntries(false);
     SortColors(colors, order);
     benchmark::DoNotOptimize(colors.data());
   }

@@ -74,8 +74,8 @@ TEST_F(ColorList, ANamedColorIsSelectedAndAnUnnamedOneClearsTheSelection) {
   // A color that no entry of either table has.
   TColor unnamed = 0x010101;
   auto named = [](TColor c) {
-    for (const RColor& entry : ColorNameTable()) {
-      if (entry.Value == c) return true;
+    for (const NamedColor& entry : ColorNameTable()) {
+      if (entry.value == c) return true;
     }
     return false;
   };
@@ -126,12 +126,12 @@ TEST_F(ColorList, EachSortOrderShowsTheListInThatOrder) {
     for (int order = 0; order < 8; ++order) {
       SCOPED_TRACE(testing::Message() << win::Narrow(items[order]) << (html ? " html" : ""));
       Sort(items[order]);
-      TRColorArray expected = FillColorArray(html);
+      NamedColors expected = TableEntries(html);
       SortColors(expected, order);
       const std::vector<std::wstring> shown = ShownNames();
       ASSERT_EQ(shown.size(), expected.size());
       for (size_t i = 0; i < shown.size(); ++i)
-        ASSERT_EQ(shown[i], win::Widen(expected[i].Name)) << "item " << i;
+        ASSERT_EQ(shown[i], win::Widen(expected[i].name)) << "item " << i;
       EXPECT_TRUE(W().FindMenuItem(items[order])->Checked);
       EXPECT_EQ(W().FindMenuItem(L"FindClosestColor1")->Tag, order);
     }

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                         .colorCode = "ff8000"}),
     [](const ::testing::TestParamInfo<CommandLineCase>& info) { return info.param.name; });
 
-TEST(IsColorParam, AcceptsOnlyHashDigitsAndHexLetters) {
+TEST(LooksLikeColorCode, AcceptsOnlyHashDigitsAndHexLetters) {
   struct Case {
     std::string_view argument;
     bool expected;
@@ -97,7 +97,7 @@ TEST(IsColorParam, AcceptsOnlyHashDigitsAndHexLetters) {
       {"\xEF\xBC\xA1", false},  // fullwidth A, above code 255
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(IsColorParam(c.argument), c.expected) << c.argument;
+    EXPECT_EQ(LooksLikeColorCode(c.argument), c.expected) << c.argument;
   }
 }
 

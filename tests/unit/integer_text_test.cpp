@@ -172,9 +172,9 @@ const IntegerCase kStrToIntOrZeroCases[] = {
     {"12 ", std::nullopt},
 };
 
-TEST(StrToIntOrZero, Table) {
+TEST(ParseIntegerEmptyAsZero, Table) {
   for (const IntegerCase& c : kStrToIntOrZeroCases) {
-    EXPECT_EQ(StrToIntOrZero(c.text), c.expected) << "text \"" << c.text << "\"";
+    EXPECT_EQ(ParseIntegerEmptyAsZero(c.text), c.expected) << "text \"" << c.text << "\"";
   }
 }
 

@@ -19,19 +19,19 @@ namespace {
 
 TEST(FindExactName, NamesRoyalBlueInBothTables) {
   const ExactName extended = FindExactName(ColorNameTable(), -1, RGBHex(0x4169E1));
-  EXPECT_EQ(extended.Index, 1116);
-  EXPECT_FALSE(extended.KeepsSelection);
+  EXPECT_EQ(extended.index, 1116);
+  EXPECT_FALSE(extended.keepsSelection);
   const ExactName html = FindExactName(HTMLColorTable(), -1, RGBHex(0x4169E1));
-  ASSERT_GE(html.Index, 0);
-  EXPECT_EQ(HTMLColorTable()[html.Index].Name, "RoyalBlue");
-  EXPECT_EQ(FindExactName(ColorNameTable(), -1, RGBHex(0x002366)).Index, 1115);
-  EXPECT_EQ(FindExactName(HTMLColorTable(), -1, RGBHex(0x002366)).Index, -1);
+  ASSERT_GE(html.index, 0);
+  EXPECT_EQ(HTMLColorTable()[html.index].name, "RoyalBlue");
+  EXPECT_EQ(FindExactName(ColorNameTable(), -1, RGBHex(0x002366)).index, 1115);
+  EXPECT_EQ(FindExactName(HTMLColorTable(), -1, RGBHex(0x002366)).index, -1);
 }
 
 TEST(FindExactName, NamesCyanAndRichBlack) {
-  const auto nameOf = [](std::span<const RColor> table, TColor c) {
-    const int i = FindExactName(table, -1, c).Index;
-    return i < 0 ? std::string_view("(none)") : table[i].Name;
+  const auto nameOf = [](std::span<const NamedColor> table, TColor c) {
+    const int i = FindExactName(table, -1, c).index;
+    return i < 0 ? std::string_view("(none)") : table[i].name;
   };
   EXPECT_EQ(nameOf(HTMLColorTable(), RGBHex(0x00FFFF)), "Cyan / Aqua");
   EXPECT_EQ(nameOf(ColorNameTable(), RGBHex(0x00FFFF)), "Aqua / Cyan / Turquoise Blue");
@@ -50,10 +50,10 @@ struct ExactCase {
 TEST(FindExactName, KeepsAMatchingSelectionElseTakesTheFirstMatch) {
   // Two items share a color here, as values never do within one table, to
   // show which of them wins.
-  const RColor items[] = {{"A", RGBHex(0x102030)},
-                          {"B", RGBHex(0x405060)},
-                          {"C", RGBHex(0x102030)},
-                          {"D", RGBHex(0xFFFFFF)}};
+  const NamedColor items[] = {{"A", RGBHex(0x102030)},
+                              {"B", RGBHex(0x405060)},
+                              {"C", RGBHex(0x102030)},
+                              {"D", RGBHex(0xFFFFFF)}};
   const ExactCase kCases[] = {
       {"selected item matches: it stays", 2, RGBHex(0x102030), 2, true},
       {"selected item differs: the first match", 1, RGBHex(0x102030), 0, false},
@@ -65,10 +65,10 @@ TEST(FindExactName, KeepsAMatchingSelectionElseTakesTheFirstMatch) {
   };
   for (const ExactCase& c : kCases) {
     const ExactName found = FindExactName(items, c.selected, c.color);
-    EXPECT_EQ(found.Index, c.index) << c.what;
-    EXPECT_EQ(found.KeepsSelection, c.keeps) << c.what;
+    EXPECT_EQ(found.index, c.index) << c.what;
+    EXPECT_EQ(found.keepsSelection, c.keeps) << c.what;
   }
-  EXPECT_EQ(FindExactName({}, -1, 0).Index, -1);
+  EXPECT_EQ(FindExactName({}, -1, 0).index, -1);
 }
 
 // ---------------------------------------------------------------------------
@@ -76,13 +76,13 @@ TEST(FindExactName, KeepsAMatchingSelectionElseTakesTheFirstMatch) {
 
 // Written apart from the code under test: the smallest squared distance, the
 // first item that has it, and only if it is closer than 255.
-int BruteForceClosest(std::span<const RColor> items, int selected, int r, int g, int b) {
+int BruteForceClosest(std::span<const NamedColor> items, int selected, int r, int g, int b) {
   long long best = std::numeric_limits<long long>::max();
   int first = -1;
   for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-    const long long dr = RedOf(items[i].Value) - static_cast<long long>(r);
-    const long long dg = GreenOf(items[i].Value) - static_cast<long long>(g);
-    const long long db = BlueOf(items[i].Value) - static_cast<long long>(b);
+    const long long dr = RedOf(items[i].value) - static_cast<long long>(r);
+    const long long dg = GreenOf(items[i].value) - static_cast<long long>(g);
+    const long long db = BlueOf(items[i].value) - static_cast<long long>(b);
     const long long d = dr * dr + dg * dg + db * db;
     if (d < best) {
       best = d;
@@ -95,7 +95,7 @@ int BruteForceClosest(std::span<const RColor> items, int selected, int r, int g,
 // The plain scan and the grid, which must agree tie for tie.
 class ClosestColor : public testing::TestWithParam<bool> {
  protected:
-  int Find(std::span<const RColor> items, int selected, int r, int g, int b) const {
+  int Find(std::span<const NamedColor> items, int selected, int r, int g, int b) const {
     if (!GetParam()) return FindClosestColor(items, selected, r, g, b);
     return ClosestColorFinder(items).Find(selected, r, g, b);
   }
@@ -153,7 +153,7 @@ TEST_P(ClosestColor, FollowsTheListsRule) {
        -1},
   };
   for (const ClosestCase& c : kCases) {
-    std::vector<RColor> items;
+    std::vector<NamedColor> items;
     for (TColor v : c.items) items.push_back({"", v});
     EXPECT_EQ(Find(items, c.selected, c.r, c.g, c.b), c.expected) << c.what;
   }
@@ -162,7 +162,7 @@ TEST_P(ClosestColor, FollowsTheListsRule) {
 TEST_P(ClosestColor, FindsBlackOrRichBlackFor010203) {
   const int html = Find(HTMLColorTable(), -1, 1, 2, 3);
   ASSERT_GE(html, 0);
-  EXPECT_EQ(HTMLColorTable()[html].Name, "Black");
+  EXPECT_EQ(HTMLColorTable()[html].name, "Black");
   EXPECT_EQ(Find(ColorNameTable(), -1, 1, 2, 3), 1087);  // Rich Black (FOgra39)
 }
 
@@ -173,7 +173,7 @@ TEST_P(ClosestColor, AgreesWithBruteForceOnTheRealTables) {
   std::uniform_int_distribution<int> channel(0, 255);
   for (const bool html : {false, true}) {
     for (const int order : {SortByName, SortByHue, SortByBrightness}) {
-      TRColorArray colors = FillColorArray(html);
+      NamedColors colors = TableEntries(html);
       SortColors(colors, order);
       const ClosestColorFinder finder(colors);
       const auto find = [&](int selected, int r, int g, int b) {

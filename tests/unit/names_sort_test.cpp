@@ -48,15 +48,15 @@ TEST(CompareUTF16Order, OrdersByCodeUnits) {
 // ---------------------------------------------------------------------------
 // Each order against a small fixture that shows its keys and tie rule
 
-std::vector<TColor> ValuesOf(const TRColorArray& colors) {
+std::vector<TColor> ValuesOf(const NamedColors& colors) {
   std::vector<TColor> values;
-  for (const RColor& c : colors) values.push_back(c.Value);
+  for (const NamedColor& c : colors) values.push_back(c.value);
   return values;
 }
 
 // Sorts unnamed entries of these values; returns the values in their new order.
 std::vector<TColor> Sorted(std::vector<TColor> values, int order) {
-  TRColorArray colors;
+  NamedColors colors;
   for (TColor v : values) colors.push_back({"", v});
   SortColors(colors, order);
   return ValuesOf(colors);
@@ -142,10 +142,10 @@ TEST(SortOrders, ChannelOrdersTakeTheChannelDescendingThenTheDarkerFirst) {
 }
 
 TEST(SortOrders, NameOrderBreaksTiesByTheDarkerColor) {
-  TRColorArray colors = {{"Bronze", RGBHex(0xCD7F32)},
-                         {"Bazaar", RGBHex(0x8F7777)},
-                         {"Bronze", RGBHex(0x88540B)},
-                         {"B'Dazzled Blue", RGBHex(0x2E5894)}};
+  NamedColors colors = {{"Bronze", RGBHex(0xCD7F32)},
+                        {"Bazaar", RGBHex(0x8F7777)},
+                        {"Bronze", RGBHex(0x88540B)},
+                        {"B'Dazzled Blue", RGBHex(0x2E5894)}};
   SortColors(colors, SortByName);
   EXPECT_EQ(ValuesOf(colors), (std::vector<TColor>{RGBHex(0x2E5894), RGBHex(0x8F7777),
                                                    RGBHex(0x88540B), RGBHex(0xCD7F32)}));
@@ -156,11 +156,11 @@ TEST(SortOrders, NameOrderBreaksTiesByTheDarkerColor) {
 TEST(SortColors, LeavesEqualEntriesWhereItsQuicksortPutsThem) {
   // Red, green, blue and grey 85 share the brightness sum 255; yellow and
   // cyan share 510.
-  const RColor red{"Red", kRed}, green{"Green", kGreen}, blue{"Blue", kBlue},
+  const NamedColor red{"Red", kRed}, green{"Green", kGreen}, blue{"Blue", kBlue},
       grey{"Grey", RGBHex(0x555555)}, yellow{"Yellow", RGBHex(0xFFFF00)},
       cyan{"Cyan", RGBHex(0x00FFFF)};
   struct TieCase {
-    TRColorArray input;
+    NamedColors input;
     std::vector<std::string_view> expected;
   };
   const TieCase kCases[] = {
@@ -172,16 +172,16 @@ TEST(SortColors, LeavesEqualEntriesWhereItsQuicksortPutsThem) {
       {{red, yellow, green, cyan}, {"Cyan", "Yellow", "Red", "Green"}},
   };
   for (const TieCase& c : kCases) {
-    TRColorArray colors = c.input;
+    NamedColors colors = c.input;
     SortColors(colors, SortByBrightness);
     std::vector<std::string_view> names;
-    for (const RColor& rc : colors) names.push_back(rc.Name);
+    for (const NamedColor& rc : colors) names.push_back(rc.name);
     EXPECT_EQ(names, c.expected);
   }
 }
 
 TEST(SortColors, AcceptsAnEmptyArray) {
-  TRColorArray colors;
+  NamedColors colors;
   SortColors(colors, SortByName);
   EXPECT_TRUE(colors.empty());
 }
@@ -193,13 +193,13 @@ TEST(SortColors, SortsBothTablesUnderEveryOrder) {
   for (const bool html : {false, true}) {
     for (int order = -1; order <= 8; ++order) {
       SCOPED_TRACE(testing::Message() << (html ? "HTML" : "extended") << " order " << order);
-      TRColorArray colors = FillColorArray(html);
+      NamedColors colors = TableEntries(html);
       SortColors(colors, order);
       for (std::size_t i = 1; i < colors.size(); ++i) {
         ASSERT_LE(CompareColors(colors[i - 1], colors[i], order), 0)
-            << colors[i - 1].Name << " before " << colors[i].Name;
+            << colors[i - 1].name << " before " << colors[i].name;
       }
-      std::vector<TColor> sorted = ValuesOf(colors), stored = ValuesOf(FillColorArray(html));
+      std::vector<TColor> sorted = ValuesOf(colors), stored = ValuesOf(TableEntries(html));
       std::sort(sorted.begin(), sorted.end());
       std::sort(stored.begin(), stored.end());
       EXPECT_EQ(sorted, stored) << "not a permutation of the table";
@@ -208,10 +208,10 @@ TEST(SortColors, SortsBothTablesUnderEveryOrder) {
 }
 
 std::vector<std::string_view> SortedNames(bool html, int order) {
-  TRColorArray colors = FillColorArray(html);
+  NamedColors colors = TableEntries(html);
   SortColors(colors, order);
   std::vector<std::string_view> names;
-  for (const RColor& c : colors) names.push_back(c.Name);
+  for (const NamedColor& c : colors) names.push_back(c.name);
   return names;
 }
 
@@ -224,13 +224,13 @@ TEST(SortColors, ExtendedTableByNameFollowsCodeUnits) {
   EXPECT_LT(Position(names, "B'Dazzled Blue"), Position(names, "Bazaar"));
   EXPECT_LT(Position(names, "YInmn Blue"), Position(names, "Yale Blue"));
   EXPECT_LT(Position(names, "Kobe"), Position(names, "Sienna"));
-  TRColorArray colors = FillColorArray(false);
+  NamedColors colors = TableEntries(false);
   SortColors(colors, SortByName);
   const auto bronze = std::find_if(colors.begin(), colors.end(),
-                                   [](const RColor& c) { return c.Name == "Bronze"; });
+                                   [](const NamedColor& c) { return c.name == "Bronze"; });
   ASSERT_NE(bronze, colors.end());
-  EXPECT_EQ(bronze[0].Value, RGBHex(0x88540B));  // the darker one first
-  EXPECT_EQ(bronze[1].Value, RGBHex(0xCD7F32));
+  EXPECT_EQ(bronze[0].value, RGBHex(0x88540B));  // the darker one first
+  EXPECT_EQ(bronze[1].value, RGBHex(0xCD7F32));
 }
 
 TEST(SortColors, RedAndBrightnessOrdersOpenAsTheListShowsThem) {

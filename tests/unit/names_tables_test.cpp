@@ -22,11 +22,11 @@ struct Row {
   TColor value;
 };
 
-void ExpectRows(std::span<const RColor> table, std::span<const Row> rows) {
+void ExpectRows(std::span<const NamedColor> table, std::span<const Row> rows) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.index);
-    EXPECT_EQ(table[row.index].Name, row.name);
-    EXPECT_EQ(table[row.index].Value, row.value);
+    EXPECT_EQ(table[row.index].name, row.name);
+    EXPECT_EQ(table[row.index].value, row.value);
   }
 }
 
@@ -74,8 +74,8 @@ TEST(ColorTables, ExtendedTableHasItsTellingRows) {
   };
   ExpectRows(ColorNameTable(), kRows);
   // Stored order has a few exceptions to the alphabet that are part of the data.
-  EXPECT_EQ(ColorNameTable()[1182].Name, "Sienna");
-  EXPECT_EQ(ColorNameTable()[1183].Name, "Kobe");
+  EXPECT_EQ(ColorNameTable()[1182].name, "Sienna");
+  EXPECT_EQ(ColorNameTable()[1183].name, "Kobe");
 }
 
 TEST(ColorTables, HTMLTableHasItsTellingRows) {
@@ -88,9 +88,9 @@ TEST(ColorTables, HTMLTableHasItsTellingRows) {
   ExpectRows(HTMLColorTable(), kRows);
 }
 
-std::set<std::string_view> NamesOf(std::span<const RColor> table) {
+std::set<std::string_view> NamesOf(std::span<const NamedColor> table) {
   std::set<std::string_view> names;
-  for (const RColor& c : table) names.insert(c.Name);
+  for (const NamedColor& c : table) names.insert(c.name);
   return names;
 }
 
@@ -124,12 +124,12 @@ TEST(ColorTables, ExtendedNamesKeepNonASCIILettersAndApostrophes) {
 // names that have always ended in one do.
 TEST(ColorTables, NamesCarryNoStraySpaces) {
   for (const bool html : {false, true}) {
-    for (const RColor& c : html ? HTMLColorTable() : ColorNameTable()) {
-      const bool trailing = html && (c.Name == "IndianRed " || c.Name == "Indigo ");
-      const std::string_view body = trailing ? c.Name.substr(0, c.Name.size() - 1) : c.Name;
+    for (const NamedColor& c : html ? HTMLColorTable() : ColorNameTable()) {
+      const bool trailing = html && (c.name == "IndianRed " || c.name == "Indigo ");
+      const std::string_view body = trailing ? c.name.substr(0, c.name.size() - 1) : c.name;
       EXPECT_FALSE(body.empty() || body.front() == ' ' || body.back() == ' ')
-          << '"' << c.Name << '"';
-      EXPECT_EQ(body.find("  "), std::string_view::npos) << '"' << c.Name << '"';
+          << '"' << c.name << '"';
+      EXPECT_EQ(body.find("  "), std::string_view::npos) << '"' << c.name << '"';
     }
   }
 }
@@ -142,7 +142,7 @@ TEST(ColorTables, HTMLTableIsAlphabetical) {
   };
   const auto table = HTMLColorTable();
   for (std::size_t i = 1; i < table.size(); ++i) {
-    EXPECT_LT(folded(table[i - 1].Name), folded(table[i].Name)) << i;
+    EXPECT_LT(folded(table[i - 1].name), folded(table[i].name)) << i;
   }
 }
 
@@ -151,7 +151,7 @@ TEST(ColorTables, HTMLTableIsAlphabetical) {
 
 TEST(ColorTables, OnlyFiveExtendedNamesRepeatAndNoHTMLName) {
   std::map<std::string_view, int> counts;
-  for (const RColor& c : ColorNameTable()) ++counts[c.Name];
+  for (const NamedColor& c : ColorNameTable()) ++counts[c.name];
   std::set<std::string_view> repeated;
   for (const auto& [name, count] : counts) {
     if (count > 1) repeated.insert(name);
@@ -164,20 +164,22 @@ TEST(ColorTables, OnlyFiveExtendedNamesRepeatAndNoHTMLName) {
 
 class EachTable : public testing::TestWithParam<bool> {
  protected:
-  std::span<const RColor> Table() const { return GetParam() ? HTMLColorTable() : ColorNameTable(); }
+  std::span<const NamedColor> Table() const {
+    return GetParam() ? HTMLColorTable() : ColorNameTable();
+  }
 };
 
 TEST_P(EachTable, ValuesAreDistinctRGBColors) {
   std::set<TColor> seen;
-  for (const RColor& c : Table()) {
-    EXPECT_EQ(c.Value & ~0xFFFFFF, 0) << c.Name;
-    EXPECT_TRUE(seen.insert(c.Value).second) << c.Name << " repeats a color";
+  for (const NamedColor& c : Table()) {
+    EXPECT_EQ(c.value & ~0xFFFFFF, 0) << c.name;
+    EXPECT_TRUE(seen.insert(c.value).second) << c.name << " repeats a color";
   }
 }
 
 TEST_P(EachTable, HoldsTheEightCubeCorners) {
   std::set<TColor> values;
-  for (const RColor& c : Table()) values.insert(c.Value);
+  for (const NamedColor& c : Table()) values.insert(c.value);
   for (std::uint32_t corner :
        {0x000000u, 0xFFFFFFu, 0xFF0000u, 0x00FF00u, 0x0000FFu, 0xFFFF00u, 0x00FFFFu, 0xFF00FFu}) {
     EXPECT_TRUE(values.contains(RGBHex(corner))) << std::hex << corner;
@@ -188,9 +190,9 @@ TEST_P(EachTable, HoldsTheEightCubeCorners) {
 // than 255 to some entry. A box passes whole when the farthest corner from
 // one entry is closer than 255; otherwise it is halved until single colors
 // decide, so the answer is exact for all 2^24 colors.
-bool BoxCovered(std::span<const RColor> items, std::array<int, 3> lo, std::array<int, 3> hi) {
-  for (const RColor& c : items) {
-    const std::array<int, 3> v = {RedOf(c.Value), GreenOf(c.Value), BlueOf(c.Value)};
+bool BoxCovered(std::span<const NamedColor> items, std::array<int, 3> lo, std::array<int, 3> hi) {
+  for (const NamedColor& c : items) {
+    const std::array<int, 3> v = {RedOf(c.value), GreenOf(c.value), BlueOf(c.value)};
     int farthest = 0;
     for (int k = 0; k < 3; ++k) {
       const int d = std::max(v[k] - lo[k], hi[k] - v[k]);
@@ -210,7 +212,7 @@ bool BoxCovered(std::span<const RColor> items, std::array<int, 3> lo, std::array
   return BoxCovered(items, lo, lowerHi) && BoxCovered(items, upperLo, hi);
 }
 
-bool EveryColorWithin255(std::span<const RColor> items) {
+bool EveryColorWithin255(std::span<const NamedColor> items) {
   return BoxCovered(items, {0, 0, 0}, {255, 255, 255});
 }
 
@@ -219,14 +221,15 @@ TEST_P(EachTable, EveryColorLiesCloserThan255ToAnEntry) {
 }
 
 TEST(EveryColorWithin255, FailsWhereAColorIsTooFar) {
-  const RColor whiteOnly[] = {{"White", RGBHex(0xFFFFFF)}};
+  const NamedColor whiteOnly[] = {{"White", RGBHex(0xFFFFFF)}};
   EXPECT_FALSE(EveryColorWithin255(whiteOnly));
   // Exactly 255 away is not closer: pure red leaves black uncovered.
-  const RColor redAndWhite[] = {{"Red", RGBHex(0xFF0000)}, {"White", RGBHex(0xFFFFFF)}};
+  const NamedColor redAndWhite[] = {{"Red", RGBHex(0xFF0000)}, {"White", RGBHex(0xFFFFFF)}};
   EXPECT_FALSE(EveryColorWithin255(redAndWhite));
-  const RColor corners[] = {{"", RGBHex(0x000000)}, {"", RGBHex(0xFFFFFF)}, {"", RGBHex(0xFF0000)},
-                            {"", RGBHex(0x00FF00)}, {"", RGBHex(0x0000FF)}, {"", RGBHex(0xFFFF00)},
-                            {"", RGBHex(0x00FFFF)}, {"", RGBHex(0xFF00FF)}};
+  const NamedColor corners[] = {{"", RGBHex(0x000000)}, {"", RGBHex(0xFFFFFF)},
+                                {"", RGBHex(0xFF0000)}, {"", RGBHex(0x00FF00)},
+                                {"", RGBHex(0x0000FF)}, {"", RGBHex(0xFFFF00)},
+                                {"", RGBHex(0x00FFFF)}, {"", RGBHex(0xFF00FF)}};
   EXPECT_TRUE(EveryColorWithin255(corners));
 }
 
@@ -246,14 +249,14 @@ std::string Folded(std::string_view name) {
 
 TEST(ColorTables, SharedNamesShareColorsButNineKnownOnes) {
   std::map<std::string, TColor> html;
-  for (const RColor& c : HTMLColorTable()) html[Folded(c.Name)] = c.Value;
+  for (const NamedColor& c : HTMLColorTable()) html[Folded(c.name)] = c.value;
   const std::set<int> differing = {65, 160, 343, 483, 521, 818, 912, 1019, 1115};
   std::set<int> seenDiffering;
   const auto table = ColorNameTable();
   for (int i = 0; i < ColorNameCount; ++i) {
-    const auto match = html.find(Folded(table[i].Name));
+    const auto match = html.find(Folded(table[i].name));
     if (match == html.end()) continue;
-    if (match->second != table[i].Value) {
+    if (match->second != table[i].value) {
       seenDiffering.insert(i);
     }
   }
@@ -262,23 +265,24 @@ TEST(ColorTables, SharedNamesShareColorsButNineKnownOnes) {
 
 TEST(ColorTables, EveryHTMLColorButAntiqueWhiteIsAnExtendedColor) {
   std::set<TColor> extended;
-  for (const RColor& c : ColorNameTable()) extended.insert(c.Value);
-  for (const RColor& c : HTMLColorTable()) {
-    EXPECT_EQ(extended.contains(c.Value), c.Name != "AntiqueWhite") << c.Name;
+  for (const NamedColor& c : ColorNameTable()) extended.insert(c.value);
+  for (const NamedColor& c : HTMLColorTable()) {
+    EXPECT_EQ(extended.contains(c.value), c.name != "AntiqueWhite") << c.name;
   }
 }
 
 // ---------------------------------------------------------------------------
 // The working array
 
-TEST(FillColorArray, CopiesTheChosenTableInStoredOrder) {
+TEST(TableEntries, CopiesTheChosenTableInStoredOrder) {
   for (const bool html : {false, true}) {
-    const TRColorArray colors = FillColorArray(html);
+    const NamedColors colors = TableEntries(html);
     const auto table = html ? HTMLColorTable() : ColorNameTable();
     ASSERT_EQ(colors.size(), table.size());
-    EXPECT_TRUE(std::equal(
-        colors.begin(), colors.end(), table.begin(),
-        [](const RColor& a, const RColor& b) { return a.Name == b.Name && a.Value == b.Value; }));
+    EXPECT_TRUE(std::equal(colors.begin(), colors.end(), table.begin(),
+                           [](const NamedColor& a, const NamedColor& b) {
+                             return a.name == b.name && a.value == b.value;
+                           }));
   }
 }
 

@@ -83,7 +83,7 @@ std::optional<std::int32_t> ParseTrimmedIntegerField(std::string_view text) {
   return ParseIntegerText(TrimControlAndBlanks(text));
 }
 
-std::optional<std::int32_t> StrToIntOrZero(std::string_view text) {
+std::optional<std::int32_t> ParseIntegerEmptyAsZero(std::string_view text) {
   if (text.empty()) return 0;
   return ParseIntegerText(text);
 }

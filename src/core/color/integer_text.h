@@ -35,9 +35,9 @@ std::string_view TrimControlAndBlanks(std::string_view text);
 // ParseIntegerText. So " \t-12\r\n" is -12, while "1 2" still fails.
 std::optional<std::int32_t> ParseTrimmedIntegerField(std::string_view text);
 
-// What the edit boxes read: empty text is 0, any other text is read by
-// ParseIntegerText (nullopt is a conversion error). Only truly empty
-// text is 0; a lone blank is an error.
-std::optional<std::int32_t> StrToIntOrZero(std::string_view text);
+// What the edit boxes and the settings file read: empty text is 0, any
+// other text is read by ParseIntegerText (nullopt is a conversion error).
+// Only truly empty text is 0; a lone blank is an error.
+std::optional<std::int32_t> ParseIntegerEmptyAsZero(std::string_view text);
 
 }  // namespace tw

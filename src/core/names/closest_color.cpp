@@ -29,13 +29,13 @@ struct AxisDistances {
   std::vector<int> toNearest, toFarthest;
 };
 
-AxisDistances DistancesToRuns(const std::vector<RColor>& items, int (*channel)(TColor)) {
+AxisDistances DistancesToRuns(const std::vector<NamedColor>& items, int (*channel)(TColor)) {
   const std::size_t n = items.size();
   AxisDistances d{std::vector<int>(kCellsPerAxis * n), std::vector<int>(kCellsPerAxis * n)};
   for (int run = 0; run < kCellsPerAxis; ++run) {
     const int lo = run * kCellWidth, hi = lo + kCellWidth - 1;
     for (std::size_t i = 0; i < n; ++i) {
-      const int v = channel(items[i].Value);
+      const int v = channel(items[i].value);
       const int nearest = v < lo ? lo - v : (v > hi ? v - hi : 0);
       const int farthest = std::max(v - lo, hi - v);
       d.toNearest[run * n + i] = nearest * nearest;
@@ -47,11 +47,12 @@ AxisDistances DistancesToRuns(const std::vector<RColor>& items, int (*channel)(T
 
 }  // namespace
 
-int FindClosestColor(std::span<const RColor> items, int selected, int red, int green, int blue) {
+int FindClosestColor(std::span<const NamedColor> items, int selected, int red, int green,
+                     int blue) {
   int best = selected;
   double bestDistance = 255.0;
   for (std::size_t i = 0; i < items.size(); ++i) {
-    const TColor v = items[i].Value;
+    const TColor v = items[i].value;
     const double dr = static_cast<double>(RedOf(v)) - red;
     const double dg = static_cast<double>(GreenOf(v)) - green;
     const double db = static_cast<double>(BlueOf(v)) - blue;
@@ -71,7 +72,7 @@ int FindClosestColor(std::span<const RColor> items, int selected, int red, int g
 // order, so the first of equally near ones still wins. Integer squared
 // distances order exactly as the scan's square roots do: distinct sums up to
 // 3 * 255^2 have roots far more than one rounding step apart.
-ClosestColorFinder::ClosestColorFinder(std::span<const RColor> items)
+ClosestColorFinder::ClosestColorFinder(std::span<const NamedColor> items)
     : items_(items.begin(), items.end()) {
   const std::size_t n = items_.size();
   const AxisDistances red = DistancesToRuns(items_, RedOf);
@@ -90,7 +91,7 @@ ClosestColorFinder::ClosestColorFinder(std::span<const RColor> items)
     }
     for (std::size_t i = 0; i < n; ++i) {
       if (red.toNearest[r + i] + green.toNearest[g + i] + blue.toNearest[b + i] > bound) continue;
-      const TColor v = items_[i].Value;
+      const TColor v = items_[i].value;
       candidates_.push_back({static_cast<std::int32_t>(i), static_cast<std::uint8_t>(RedOf(v)),
                              static_cast<std::uint8_t>(GreenOf(v)),
                              static_cast<std::uint8_t>(BlueOf(v))});
@@ -111,7 +112,7 @@ int ClosestColorFinder::Find(int selected, int red, int green, int blue) const {
     const int dr = c.Red - red, dg = c.Green - green, db = c.Blue - blue;
     const int d = dr * dr + dg * dg + db * db;
     if (d < bestSquared) {
-      best = c.Index;
+      best = c.index;
       bestSquared = d;
     }
   }

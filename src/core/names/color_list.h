@@ -10,16 +10,16 @@
 namespace tw {
 
 // The working copy of a table that the color list sorts and shows.
-using TRColorArray = std::vector<RColor>;
+using NamedColors = std::vector<NamedColor>;
 
-// The entries of the HTML table (htmlList) or of the extended table, in
+// The entries of the HTML table (htmlOnly) or of the extended table, in
 // stored order.
-TRColorArray FillColorArray(bool htmlList);
+NamedColors TableEntries(bool htmlOnly);
 
 // What the list selects to name a color.
 struct ExactName {
-  int Index = -1;               // the item to select; -1 selects none
-  bool KeepsSelection = false;  // the selected item already names the color:
+  int index = -1;               // the item to select; -1 selects none
+  bool keepsSelection = false;  // the selected item already names the color:
                                 // selection and hint stay as they are
 };
 
@@ -27,6 +27,6 @@ struct ExactName {
 // being the selected item or -1: a selected item of exactly that value stays
 // selected; otherwise the first item of exactly that value (all 32 bits), or
 // none, and the hint becomes its name or empty.
-ExactName FindExactName(std::span<const RColor> items, int selected, TColor color);
+ExactName FindExactName(std::span<const NamedColor> items, int selected, TColor color);
 
 }  // namespace tw

@@ -12,7 +12,7 @@ namespace tw {
 
 namespace {
 
-constexpr RColor kColorNames[] = {
+constexpr NamedColor kColorNames[] = {
     {"Absolute Zero", RGBHex(0x0048BA)},
     {"Acajou", RGBHex(0x4C2F27)},
     {"Acid Green", RGBHex(0x8FFE09)},
@@ -1435,6 +1435,6 @@ static_assert(std::size(kColorNames) == ColorNameCount);
 
 }  // namespace
 
-std::span<const RColor> ColorNameTable() { return kColorNames; }
+std::span<const NamedColor> ColorNameTable() { return kColorNames; }
 
 }  // namespace tw

@@ -49,7 +49,7 @@ std::array<int, 3> NumericKey(TColor c, int order) {
 // The list's quicksort with a moving pivot index: it recurses into the left
 // part and loops on the right one. Its exact steps decide where entries that
 // compare equal land.
-void QuickSort(TRColorArray& c, std::ptrdiff_t left, std::ptrdiff_t right, int order) {
+void QuickSort(NamedColors& c, std::ptrdiff_t left, std::ptrdiff_t right, int order) {
   for (;;) {
     std::ptrdiff_t i = left;
     std::ptrdiff_t j = right;
@@ -86,14 +86,14 @@ int CompareUTF16Order(std::string_view a, std::string_view b) {
   return Sign(a.size() <=> b.size());
 }
 
-int CompareColors(const RColor& a, const RColor& b, int order) {
+int CompareColors(const NamedColor& a, const NamedColor& b, int order) {
   if (order == SortByName) {
-    if (const int byName = CompareUTF16Order(a.Name, b.Name); byName != 0) return byName;
+    if (const int byName = CompareUTF16Order(a.name, b.name); byName != 0) return byName;
   }
-  return Sign(NumericKey(a.Value, order) <=> NumericKey(b.Value, order));
+  return Sign(NumericKey(a.value, order) <=> NumericKey(b.value, order));
 }
 
-void SortColors(TRColorArray& colors, int order) {
+void SortColors(NamedColors& colors, int order) {
   if (colors.size() < 2) return;  // nothing to order; an empty array has no pivot
   QuickSort(colors, 0, static_cast<std::ptrdiff_t>(colors.size()) - 1, order);
 }

@@ -25,11 +25,11 @@ int CompareUTF16Order(std::string_view a, std::string_view b);
 
 // Negative when `a` belongs before `b` under `order`, positive when after,
 // zero when the order cannot tell them apart.
-int CompareColors(const RColor& a, const RColor& b, int order);
+int CompareColors(const NamedColor& a, const NamedColor& b, int order);
 
 // Sorts the whole array under `order`. Entries that compare equal end up in
 // the order this particular quicksort leaves them (it is not stable); the list
 // shows them that way, so the routine must not be swapped for another sort.
-void SortColors(TRColorArray& colors, int order);
+void SortColors(NamedColors& colors, int order);
 
 }  // namespace tw

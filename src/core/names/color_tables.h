@@ -13,18 +13,18 @@ namespace tw {
 
 // A named color. The name is UTF-8 and shown exactly as stored (two HTML
 // names end in a space); the value is always an RGB color (high byte 0).
-struct RColor {
-  std::string_view Name;
-  TColor Value = 0;
+struct NamedColor {
+  std::string_view name;
+  TColor value = 0;
 };
 
 inline constexpr int ColorNameCount = 1417;
 inline constexpr int HTMLColorCount = 139;
 
 // The extended table, ColorNameCount entries. Every value occurs once.
-std::span<const RColor> ColorNameTable();
+std::span<const NamedColor> ColorNameTable();
 
 // The HTML table, HTMLColorCount entries. Every value occurs once.
-std::span<const RColor> HTMLColorTable();
+std::span<const NamedColor> HTMLColorTable();
 
 }  // namespace tw

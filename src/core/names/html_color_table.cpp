@@ -12,7 +12,7 @@ namespace tw {
 
 namespace {
 
-constexpr RColor kHTMLColors[] = {
+constexpr NamedColor kHTMLColors[] = {
     {"AliceBlue", RGBHex(0xF0F8FF)},
     {"AntiqueWhite", RGBHex(0xFAEBD7)},
     {"Aquamarine", RGBHex(0x7FFFD4)},
@@ -157,6 +157,6 @@ static_assert(std::size(kHTMLColors) == HTMLColorCount);
 
 }  // namespace
 
-std::span<const RColor> HTMLColorTable() { return kHTMLColors; }
+std::span<const NamedColor> HTMLColorTable() { return kHTMLColors; }
 
 }  // namespace tw

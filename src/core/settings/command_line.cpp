@@ -17,7 +17,7 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& arguments) {
     if (lowered == "/notray") options.noTray = true;
     // A quoted "" is an empty argument; it is no color and must not wipe
     // one given earlier.
-    if (!argument.empty() && IsColorParam(argument)) options.colorCode = argument;
+    if (!argument.empty() && LooksLikeColorCode(argument)) options.colorCode = argument;
   }
   if (options.noTray) {
     options.allowClose = true;
@@ -26,7 +26,7 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& arguments) {
   return options;
 }
 
-bool IsColorParam(std::string_view argument) {
+bool LooksLikeColorCode(std::string_view argument) {
   // Every accepted character is ASCII, so any byte of a multi-byte UTF-8
   // character fails, as every character above code 127 must.
   return std::ranges::all_of(argument, [](char c) {

@@ -25,6 +25,6 @@ struct StartupOptions {
 StartupOptions ParseCommandLine(const std::vector<std::string>& arguments);
 
 // True when every character is "#", a digit or a hexadecimal letter.
-bool IsColorParam(std::string_view argument);
+bool LooksLikeColorCode(std::string_view argument);
 
 }  // namespace tw

@@ -21,7 +21,7 @@ Converted<std::int32_t> IntegerOrFailure(std::optional<std::int32_t> value, std:
 std::string FormatIniInteger(std::int32_t value) { return std::to_string(value); }
 
 Converted<std::int32_t> ParseIniInteger(std::string_view text) {
-  return IntegerOrFailure(StrToIntOrZero(text), text);
+  return IntegerOrFailure(ParseIntegerEmptyAsZero(text), text);
 }
 
 std::string FormatIniBool(bool value) { return value ? "TRUE" : "FALSE"; }
@@ -33,7 +33,7 @@ Converted<bool> ParseIniBool(std::string_view text) {
   for (std::string_view word : {"FALSE", "NO", "N"}) {
     if (EqualsIgnoringAsciiCase(text, word)) return false;
   }
-  const std::optional<std::int32_t> number = StrToIntOrZero(text);
+  const std::optional<std::int32_t> number = ParseIntegerEmptyAsZero(text);
   if (!number) return Converted<bool>::Failure(QuotedMessage(text, "boolean"));
   return *number != 0;
 }

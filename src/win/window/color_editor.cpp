@@ -32,7 +32,7 @@ bool IsCtrlDown() {
 // integer is a conversion error, reported like any other.
 int BoxNumber(const Edit& box) {
   const std::string text = Narrow(box.Text());
-  const std::optional<std::int32_t> value = StrToIntOrZero(text);
+  const std::optional<std::int32_t> value = ParseIntegerEmptyAsZero(text);
   if (!value) throw std::runtime_error("'" + text + "' is not a valid integer value");
   return *value;
 }

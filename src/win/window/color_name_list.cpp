@@ -71,23 +71,23 @@ void ColorNameList::ToggleHtmlOnly() {
 void ColorNameList::Sort(int order) {
   const int selected = list_->ItemIndex();
   const std::optional<TColor> kept =
-      selected >= 0 ? std::optional<TColor>(entries_[static_cast<size_t>(selected)].Value)
+      selected >= 0 ? std::optional<TColor>(entries_[static_cast<size_t>(selected)].value)
                     : std::nullopt;
-  TRColorArray entries = FillColorArray(htmlOnly_);
+  NamedColors entries = TableEntries(htmlOnly_);
   SortColors(entries, order);
   findClosestItem_->Tag = order;
   sortOrder_ = order;
   CheckSortItems(order);
   std::vector<std::wstring> names;
   names.reserve(entries.size());
-  for (const RColor& entry : entries) names.push_back(Widen(entry.Name));
+  for (const NamedColor& entry : entries) names.push_back(Widen(entry.name));
   entries_ = std::move(entries);
   closestFinder_.reset();
   list_->SetItems(std::move(names));
   if (!kept) return;
   // Values are distinct within a table: the same color, if the list has it.
   for (size_t i = 0; i < entries_.size(); ++i) {
-    if (entries_[i].Value == *kept) list_->SetItemIndex(static_cast<int>(i));
+    if (entries_[i].value == *kept) list_->SetItemIndex(static_cast<int>(i));
   }
 }
 
@@ -103,9 +103,9 @@ void ColorNameList::CheckSortItems(int order) {
 
 void ColorNameList::NameColor(TColor color) {
   const ExactName name = FindExactName(entries_, list_->ItemIndex(), color);
-  if (name.KeepsSelection) return;
-  list_->SetItemIndex(name.Index);
-  list_->SetHint(name.Index >= 0 ? Widen(entries_[static_cast<size_t>(name.Index)].Name) : L"");
+  if (name.keepsSelection) return;
+  list_->SetItemIndex(name.index);
+  list_->SetHint(name.index >= 0 ? Widen(entries_[static_cast<size_t>(name.index)].name) : L"");
 }
 
 void ColorNameList::SelectClosest() {
@@ -121,7 +121,7 @@ void ColorNameList::SelectClosest() {
 void ColorNameList::TakeSelectedColor() {
   const int selected = list_->ItemIndex();
   if (selected < 0) return;  // nothing chosen, nothing to apply
-  color_.Set(entries_[static_cast<size_t>(selected)].Value, true);
+  color_.Set(entries_[static_cast<size_t>(selected)].value, true);
 }
 
 void ColorNameList::DrawEntry(const DRAWITEMSTRUCT& item) const {
@@ -131,13 +131,13 @@ void ColorNameList::DrawEntry(const DRAWITEMSTRUCT& item) const {
   FillRect(item.hDC, &item.rcItem, background.Get());
   // The selection field of a list with nothing selected shows just that.
   if (item.itemID >= entries_.size()) return;
-  const RColor& entry = entries_[item.itemID];
+  const NamedColor& entry = entries_[item.itemID];
   const RECT swatch{item.rcItem.left, item.rcItem.top + 1, kSwatchRight, item.rcItem.bottom - 1};
-  GdiObject<HBRUSH> swatchBrush(CreateSolidBrush(ToColorRef(entry.Value)));
+  GdiObject<HBRUSH> swatchBrush(CreateSolidBrush(ToColorRef(entry.value)));
   FillRect(item.hDC, &swatch, swatchBrush.Get());
   SetBkColor(item.hDC, fill);
   SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::wstring name = Widen(entry.Name);
+  const std::wstring name = Widen(entry.name);
   TextOutW(item.hDC, item.rcItem.left + kTextIndent, item.rcItem.top + 1, name.c_str(),
            static_cast<int>(name.size()));
 }

@@ -32,7 +32,7 @@ class ColorNameList {
   bool HtmlOnly() const { return htmlOnly_; }
   int SortOrder() const { return sortOrder_; }
   // The entries in the order the list shows them.
-  const TRColorArray& Entries() const { return entries_; }
+  const NamedColors& Entries() const { return entries_; }
 
   ComboBox& List() const { return *list_; }
   Label& Caption() const { return *caption_; }
@@ -55,7 +55,7 @@ class ColorNameList {
   ComboBox* list_;
   MenuItem* findClosestItem_ = nullptr;
   MenuItem* htmlOnlyItem_ = nullptr;
-  TRColorArray entries_;
+  NamedColors entries_;
   std::optional<ClosestColorFinder> closestFinder_;
   bool htmlOnly_ = false;
   int sortOrder_ = 0;
