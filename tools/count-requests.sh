@@ -5,7 +5,7 @@
 # its own that traces every request, then prints, per kind of operation, the
 # median number of requests and the breakdown of one operation with that
 # number.
-#   tools/count-requests.sh updatevalues_bench 20
+#   tools/count-requests.sh follow_color_bench 20
 # (the program and its arguments; build it first, e.g. with tools/bench.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,5 +1,5 @@
-// Cost of bringing every control in step with a new color (updatevalues(0)
-// for a changed color) in the real main window, over many changes.
+// Cost of bringing every control in step with a new color (MainWindow::
+// FollowColor after a change) in the real main window, over many changes.
 #include <windows.h>
 
 #include <algorithm>
@@ -24,7 +24,7 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 0; i < changes; ++i) {
     const tw::TColor color = tw::MakeColor(channel(random), channel(random), channel(random));
     window.Color().Replace(color);
-    tw::bench::BeginTraced(L"updatevalues");
+    tw::bench::BeginTraced(L"follow color");
     const auto start = std::chrono::steady_clock::now();
     window.Color().Follow(tw::win::ColorSource::kOther);
     micros.push_back(
@@ -36,7 +36,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::sort(micros.begin(), micros.end());
   std::printf(
-      "updatevalues(0) for a new color, %d changes: median %.3f ms, p99 %.3f ms, max %.3f ms\n",
+      "follow color, every control for a new color, %d changes: median %.3f ms, p99 %.3f ms, max "
+      "%.3f ms\n",
       changes, micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000,
       micros.back() / 1000);
   return 0;
