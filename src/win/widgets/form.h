@@ -46,18 +46,13 @@ class Form : public Control {
   Form(std::wstring name, const Design& design);
   ~Form() override;
 
-  template <typename T, typename... Args>
-  T& Add(Control& parent, std::wstring name, Args&&... args) {
-    auto control = std::make_unique<T>(*this, parent, std::move(name), std::forward<Args>(args)...);
-    T& result = *control;
-    controls_.push_back(std::move(control));
-    return result;
-  }
   template <typename T>
   T& Add(Control& parent, const ControlDesign<T>& spec) {
-    T& control = Add<T>(parent, spec.name, spec.design);
-    if (spec.hint) control.SetHint(spec.hint);
-    return control;
+    auto control = std::make_unique<T>(*this, parent, spec.name, spec.design);
+    T& result = *control;
+    controls_.push_back(std::move(control));
+    if (spec.hint) result.SetHint(spec.hint);
+    return result;
   }
   PopupMenu& AddPopupMenu(std::wstring name);
   Timer& AddTimer(std::wstring name, UINT interval);

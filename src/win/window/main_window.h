@@ -55,14 +55,8 @@ class MainWindow : public Form {
 
   // "major.minor" of the program file, as the caption shows it.
   const std::wstring& Version() const { return version_; }
-  // The layout and title-bar options as read from the settings file.
+  // The layout option as read from the settings file.
   int Layout() const { return layout_; }
-  bool ShowsTitle() const { return showTitle_; }
-  const LayoutGeometry& DesignGeometry() const { return designGeometry_; }
-
-  // Rewrites every control except those of `source` to show the current
-  // color, with the editing controls' change handlers detached meanwhile.
-  void FollowColor(ColorSource source);
 
   CurrentColor& Color() { return color_; }
   ColorFrame& Frame() { return frame_; }
@@ -79,6 +73,9 @@ class MainWindow : public Form {
   void Destroyed() override;
 
  private:
+  // Rewrites every control except those of `source` to show the current
+  // color, with the editing controls' change handlers detached meanwhile.
+  void FollowColor(ColorSource source);
   void CreateWindowButtons();
   void CreateMainMenu();
   void AddWindowMenuItems(MenuItem& mainMenu);
