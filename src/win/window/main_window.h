@@ -36,7 +36,7 @@ class TfrmColorPick : public Form {
  public:
   // Loads the settings file beside the program, builds the window and its
   // components and runs the creation steps. The window starts hidden.
-  explicit TfrmColorPick(std::filesystem::path settingsFile);
+  explicit TfrmColorPick(std::wstring settingsFile);
   ~TfrmColorPick() override;
 
   void Show();
@@ -281,7 +281,7 @@ class TfrmColorPick : public Form {
   Panel& SlotOfMenu() const;
   void StoreCurrentColor(Panel& slot);
   void RefreshSlotHints();
-  void ShowPaletteName(const std::filesystem::path& file);
+  void ShowPaletteName(const std::wstring& file);
 
   // Editing handlers.
   void CurrencyEdit13Change();

@@ -37,7 +37,7 @@ bool ReadIconTitleFont(LOGFONTW& font) {
 
 }  // namespace
 
-TfrmColorPick::TfrmColorPick(std::filesystem::path settingsFile)
+TfrmColorPick::TfrmColorPick(std::wstring settingsFile)
     : Form(L"frmColorPick"),
       settings_(std::move(settingsFile)),
       // Seeded once per run from the clock, so every run draws differently.

@@ -5,12 +5,13 @@
 #include <algorithm>
 
 #include "core/color/conversions.h"
-#include "core/palette/palette_file_io.h"
 #include "win/platform/ansi_codec.h"
 #include "win/platform/clipboard.h"
+#include "win/platform/files.h"
 #include "win/platform/text.h"
 #include "win/widgets/application.h"
 #include "win/window/main_window.h"
+#include "win/window/palette_file_io.h"
 
 namespace tw::win {
 namespace {
@@ -23,7 +24,7 @@ TColor AsCurrentColor(TColor slotColor) {
 }
 
 // A palette file chosen in the open or save dialog; empty on cancel.
-std::filesystem::path AskPaletteFile(HWND owner, bool forSaving) {
+std::wstring AskPaletteFile(HWND owner, bool forSaving) {
   wchar_t file[MAX_PATH * 4] = {};
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
@@ -34,7 +35,7 @@ std::filesystem::path AskPaletteFile(HWND owner, bool forSaving) {
   dialog.lpstrDefExt = L"plt";
   dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   const BOOL chosen = forSaving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-  return chosen ? std::filesystem::path(file) : std::filesystem::path();
+  return chosen ? std::wstring(file) : std::wstring();
 }
 
 }  // namespace
@@ -82,15 +83,15 @@ void TfrmColorPick::Copy1Click() {
   CopyTextToClipboard(Handle(), getcolorstring(SlotOfMenu().Color()));
 }
 
-void TfrmColorPick::ShowPaletteName(const std::filesystem::path& file) {
-  mpalette = file.filename().wstring();
+void TfrmColorPick::ShowPaletteName(const std::wstring& file) {
+  mpalette = FileNameOf(file);
   lblPalettename->SetCaption(mpalette);
   mpalettechanged = false;
   lblpalettechanged->SetVisible(false);
 }
 
 void TfrmColorPick::btnLoadPaletteClick() {
-  const std::filesystem::path file = AskPaletteFile(Handle(), false);
+  const std::wstring file = AskPaletteFile(Handle(), false);
   if (file.empty()) return;
   const Converted<std::vector<TColor>> colors = LoadPaletteFile(file, AnsiCodec());
   if (!colors.ok()) throw std::runtime_error(colors.error());
@@ -101,7 +102,7 @@ void TfrmColorPick::btnLoadPaletteClick() {
 }
 
 void TfrmColorPick::btnSavePaletteClick() {
-  const std::filesystem::path file = AskPaletteFile(Handle(), true);
+  const std::wstring file = AskPaletteFile(Handle(), true);
   if (file.empty()) return;
   PaletteSlots slots;
   std::transform(mempan.begin(), mempan.end(), slots.begin(),
