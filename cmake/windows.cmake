@@ -49,6 +49,9 @@ file(GLOB TW_GUI_TEST_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/tests/gui/*.cpp)
 add_executable(tintwright_gui_tests ${TW_GUI_TEST_SOURCES} ${TW_RESOURCES})
 target_link_libraries(tintwright_gui_tests PRIVATE tintwright_win gtest gmock)
+# The core's fixture files, loaded from disk by the file layer's tests.
+target_compile_definitions(tintwright_gui_tests PRIVATE
+  TW_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/unit/data")
 if(MINGW)
   target_link_options(tintwright_gui_tests PRIVATE -municode ${TW_STATIC_LINK})
 endif()
@@ -79,3 +82,6 @@ foreach(bench_source ${TW_WIN_BENCH_SOURCES})
   set_target_properties(${bench_name} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endforeach()
+
+# The seeded mutation run, with its checks on disk through the file layer.
+add_subdirectory(${CMAKE_SOURCE_DIR}/tests/fuzz ${CMAKE_BINARY_DIR}/tests/fuzz)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "check_result.h"
+#include "core/palette/palette_file.h"
 
 namespace tw::fuzz {
 
@@ -13,8 +14,12 @@ namespace tw::fuzz {
 std::vector<std::string> PaletteSeeds(const std::filesystem::path& fixtureFolder);
 std::vector<std::string> PaletteTokens();
 
-// Parses `input` as a palette file, from memory and from a file in the
-// empty `folder`, and checks what came of it.
-CheckResult CheckPaletteInput(std::string_view input, const std::filesystem::path& folder);
+// Parses `input` as a palette file and checks what came of it, and of
+// writing the loaded palette again.
+CheckResult CheckPaletteInput(std::string_view input);
+
+// The palette a load of `colors` leaves over slots that held other colors:
+// the loaded ones first, the rest as they were.
+PaletteSlots PaletteAfterLoading(const std::vector<TColor>& colors);
 
 }  // namespace tw::fuzz

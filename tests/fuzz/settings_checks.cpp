@@ -1,6 +1,5 @@
 #include "settings_checks.h"
 
-#include "core/settings/atomic_file.h"
 #include "core/settings/ini_file.h"
 #include "scratch_files.h"
 #include "settings_keys.h"
@@ -152,7 +151,7 @@ std::vector<std::string> SettingsTokens() {
   return tokens;
 }
 
-CheckResult CheckSettingsInput(std::string_view input, const fs::path& folder) {
+CheckResult CheckSettingsInput(std::string_view input) {
   CheckResult result;
   const IniFile ini = IniFile::Parse(input, kCodec);
   const std::string written = ini.Serialize(kCodec);
@@ -171,16 +170,6 @@ CheckResult CheckSettingsInput(std::string_view input, const fs::path& folder) {
                 "the written file does not read back alike");
   CheckRewrite(result, ini, keys);
   CheckValueReaders(result, input);
-
-  // The settings storage parses exactly the bytes on disk, and reading them
-  // leaves nothing behind in the folder.
-  const fs::path file = folder / "Tintwright.ini";
-  WriteBytes(file, input);
-  const FileReadResult read = ReadWholeFile(file, 16 * 1024 * 1024);
-  result.Expect(read.status == FileReadStatus::kOk && read.bytes == input,
-                "reading from disk differs");
-  ExpectFolderHolds(result, folder, {"Tintwright.ini"});
-  fs::remove(file);
   return result;
 }
 

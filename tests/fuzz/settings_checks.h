@@ -15,8 +15,7 @@ std::vector<std::string> SettingsSeeds(const std::filesystem::path& fixtureFolde
 std::vector<std::string> SettingsTokens();
 
 // Parses `input` as a settings file, reads every key of the program in its
-// form, feeds each raw line to the value readers, and reads it from a file
-// in the empty `folder`.
-CheckResult CheckSettingsInput(std::string_view input, const std::filesystem::path& folder);
+// form and feeds each raw line to the value readers.
+CheckResult CheckSettingsInput(std::string_view input);
 
 }  // namespace tw::fuzz

@@ -111,6 +111,14 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
   file << bytes;
 }
 
+std::vector<std::filesystem::path> FileNamesIn(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename());
+  }
+  return names;
+}
+
 HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
   return FindWindowOf(processId, className, false);
 }

@@ -37,6 +37,8 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 // The keys of a settings file's text, in file order.
 std::vector<std::string> IniKeys(const std::string& text);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+// The names of the entries of a folder, in the order the system lists them.
+std::vector<std::filesystem::path> FileNamesIn(const std::filesystem::path& folder);
 
 // The first top-level window of the process with that class name.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className);

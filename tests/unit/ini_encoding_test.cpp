@@ -1,20 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "core/settings/atomic_file.h"
 #include "core/settings/ini_file.h"
 #include "core/text/text_encoding.h"
+#include "fixture_files.h"
 
 namespace tw {
 namespace {
 
 const Windows1252Codec kCodec;
 
-std::string FixtureBytes(const char* name) {
-  const FileReadResult file =
-      ReadWholeFile(std::filesystem::path(TW_TEST_DATA_DIR) / "ini" / name, 1 << 16);
-  EXPECT_EQ(file.status, FileReadStatus::kOk) << name;
-  return file.bytes;
-}
+std::string FixtureBytes(const char* name) { return test::FixtureBytes("ini", name); }
 
 struct FixtureCase {
   const char* file;

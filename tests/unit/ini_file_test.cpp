@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/settings/atomic_file.h"
+#include "fixture_files.h"
 
 namespace tw {
 namespace {
@@ -10,10 +10,7 @@ namespace {
 const Windows1252Codec kCodec;
 
 IniFile ParseFixture(const char* name) {
-  const FileReadResult file =
-      ReadWholeFile(std::filesystem::path(TW_TEST_DATA_DIR) / "ini" / name, 1 << 16);
-  EXPECT_EQ(file.status, FileReadStatus::kOk) << name;
-  return IniFile::Parse(file.bytes, kCodec);
+  return IniFile::Parse(test::FixtureBytes("ini", name), kCodec);
 }
 
 TEST(IniFileReading, DropsCommentsBlanksAndLinesBeforeTheFirstSectionAndTrimsTheRest) {

@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "core/color/color_idents.h"
-#include "core/palette/palette_file_io.h"
-#include "core/settings/atomic_file.h"
+#include "fixture_files.h"
 
 namespace tw {
 namespace {
@@ -45,9 +44,7 @@ std::vector<TColor> Prefix(const PaletteSlots& slots, std::size_t count) {
   return {slots.begin(), slots.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 
-std::filesystem::path Fixture(const char* name) {
-  return std::filesystem::path(TW_TEST_DATA_DIR) / "palette" / name;
-}
+std::string Fixture(const char* name) { return test::FixtureBytes("palette", name); }
 
 void ExpectLoads(const Converted<std::vector<TColor>>& load, const std::vector<TColor>& colors) {
   ASSERT_TRUE(load.ok()) << load.error();
@@ -62,10 +59,9 @@ void ExpectRefuses(const Converted<std::vector<TColor>>& load, std::string_view 
 }
 
 TEST(PaletteFileFormat, TheDefaultPaletteIsWrittenAsTwelveCrLfLines) {
-  const FileReadResult fixture = ReadWholeFile(Fixture("default.plt"), 1024);
-  ASSERT_EQ(fixture.status, FileReadStatus::kOk);
-  EXPECT_EQ(FormatPaletteFile(kDefaultSlots), fixture.bytes);
-  EXPECT_EQ(fixture.bytes,
+  const std::string fixture = Fixture("default.plt");
+  EXPECT_EQ(FormatPaletteFile(kDefaultSlots), fixture);
+  EXPECT_EQ(fixture,
             "$00A100F4\r\n$0000FFCE\r\n$00D0E040\r\n$00AADD66\r\n$0000DBFF\r\n$00D355BA\r\n"
             "$00FCC00F\r\n$000008FF\r\n$00BA4800\r\nclLime\r\nclTeal\r\n$000000D4\r\n");
 }
@@ -129,7 +125,7 @@ TEST(PaletteFileLoad, FixturesLoadOrAreRefusedWhole) {
   };
   for (const FixtureCase& c : cases) {
     SCOPED_TRACE(c.file);
-    const Converted<std::vector<TColor>> load = LoadPaletteFile(Fixture(c.file), kCodec);
+    const Converted<std::vector<TColor>> load = ParsePaletteFile(Fixture(c.file), kCodec);
     if (c.error.empty()) {
       ExpectLoads(load, c.colors);
     } else {

@@ -7,10 +7,11 @@
 #include <stdexcept>
 
 #include "core/color/conversions.h"
-#include "core/palette/palette_file_io.h"
 #include "win/platform/ansi_codec.h"
 #include "win/platform/clipboard.h"
+#include "win/platform/files.h"
 #include "win/window/design/menus.h"
+#include "win/window/palette_file_io.h"
 
 namespace tw::win {
 namespace {
@@ -35,11 +36,6 @@ std::wstring AskPaletteFile(HWND owner, bool forSaving) {
   dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   const BOOL chosen = forSaving ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
   return chosen ? std::wstring(file) : std::wstring();
-}
-
-std::wstring FileNameOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace

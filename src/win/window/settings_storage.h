@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "core/settings/ini_file.h"
@@ -16,7 +15,7 @@ class SettingsStorage {
  public:
   static constexpr const char* kSection = "Tintwright";
 
-  explicit SettingsStorage(std::filesystem::path file);
+  explicit SettingsStorage(std::wstring file);
   SettingsStorage(const SettingsStorage&) = delete;
   SettingsStorage& operator=(const SettingsStorage&) = delete;
   ~SettingsStorage();
@@ -45,7 +44,7 @@ class SettingsStorage {
   IniFile& File() { return ini_; }
 
  private:
-  std::filesystem::path file_;
+  std::wstring file_;
   AnsiCodec codec_;
   IniFile ini_;
   bool readOnlyAtLoad_ = false;
@@ -53,6 +52,6 @@ class SettingsStorage {
 };
 
 // "Tintwright.ini" in the folder of the program file.
-std::filesystem::path SettingsFileBesideProgram();
+std::wstring SettingsFileBesideProgram();
 
 }  // namespace tw::win

@@ -3,7 +3,6 @@
 // Loading and saving palette files on disk. The caller shows a returned error
 // report in the application's default error message box.
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,18 +11,17 @@
 #include "core/text/converted.h"
 #include "core/text/text_encoding.h"
 
-namespace tw {
+namespace tw::win {
 
 // Reads the first kMaxPaletteFileBytes bytes of the file and parses them as
 // ParsePaletteFile does. A file that cannot be read gives
 // "Cannot open file "<path>". <reason>".
-Converted<std::vector<TColor>> LoadPaletteFile(const std::filesystem::path& path,
+Converted<std::vector<TColor>> LoadPaletteFile(const std::wstring& path,
                                                const EightBitCodec& eightBit);
 
 // Writes the twelve slots through a temporary file and a rename, so a failed
 // save leaves the old file whole. Nothing on success; otherwise
 // "Cannot create file "<path>". <reason>".
-std::optional<std::string> SavePaletteFile(const std::filesystem::path& path,
-                                           const PaletteSlots& slots);
+std::optional<std::string> SavePaletteFile(const std::wstring& path, const PaletteSlots& slots);
 
-}  // namespace tw
+}  // namespace tw::win
