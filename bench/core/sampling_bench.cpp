@@ -7,27 +7,13 @@
 #include "core/sampling/crosshair.h"
 #include "core/sampling/magnifier_geometry.h"
 #include "core/sampling/magnifier_picture.h"
+#include "bench_picture.h"
 
 namespace tw {
 namespace {
 
 constexpr int kPictureWidth = 165;  // the magnifier's picture at 96 dpi
 constexpr int kPictureHeight = 132;
-
-// A 24-bit picture with rows padded to 4 bytes, as a DIB section has them.
-struct Picture {
-  std::ptrdiff_t stride;
-  std::vector<std::uint8_t> bytes;
-  BgrImageView view;
-
-  Picture(int width, int height)
-      : stride((width * 3 + 3) / 4 * 4),
-        bytes(stride * height),
-        view{nullptr, width, height, stride} {
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(i * 37);
-    view.bits = bytes.data();
-  }
-};
 
 // The 5 × 5 block straddling two monitors, so both the sums and the monitor
 // test are on the measured path.
