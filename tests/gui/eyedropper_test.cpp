@@ -140,20 +140,6 @@ TEST_F(Eyedropper, CoordinatesAreShownFromTheChosenOrigin) {
   EXPECT_EQ(M().XCoordinate().Caption(), L"90");
 }
 
-// The screen under a rectangle of a window's client area, row by row.
-std::vector<COLORREF> ScreenArea(HWND window, const RECT& area) {
-  POINT origin{area.left, area.top};
-  ClientToScreen(window, &origin);
-  HDC screen = GetDC(nullptr);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < area.bottom - area.top; ++y) {
-    for (int x = 0; x < area.right - area.left; ++x)
-      pixels.push_back(GetPixel(screen, origin.x + x, origin.y + y));
-  }
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
 TEST_F(Eyedropper, AShorterCoordinateLeavesNoTraceOfALongerOne) {
   win::Label& label = M().XCoordinate();
   const HWND panel = M().Area().Handle();

@@ -137,6 +137,31 @@ COLORREF ScreenPixel(HWND window, POINT client) {
   return color;
 }
 
+std::vector<COLORREF> ScreenArea(HWND window, const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  POINT origin{area.left, area.top};
+  ClientToScreen(window, &origin);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HBITMAP block = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(memory, block);
+  BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  std::vector<COLORREF> pixels;
+  const auto* quads = static_cast<const RGBQUAD*>(bits);
+  for (int i = 0; i < width * height; ++i)
+    pixels.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  DeleteObject(block);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
 ProgramRun::ProgramRun(const TempFolder& folder, const std::wstring& arguments)
     : folder_(folder.Path()) {
   const std::filesystem::path exe = folder_ / L"Tintwright.exe";

@@ -45,6 +45,9 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className);
 std::wstring WindowText(HWND window);
 // The color a user sees at a point of the window's client area.
 COLORREF ScreenPixel(HWND window, POINT client);
+// What a user sees in a rectangle of the window's client area, row by row,
+// read from the screen in one block copy.
+std::vector<COLORREF> ScreenArea(HWND window, const RECT& area);
 
 // The real Tintwright.exe, copied from beside the test program into a
 // folder of its own (so that its settings file lands there) and started

@@ -85,7 +85,7 @@ void ColorEditor::CreateButtons(Form& form) {
   dialogButton_ = &form.Add(buttons, design::kColorDialogButton);
   undoButton_ = &form.Add(buttons, design::kUndoButton);
   redoButton_ = &form.Add(buttons, design::kRedoButton);
-  form.Add(form.Add(form, design::kWheelPanel), design::kWheel);
+  wheel_ = &form.Add(form.Add(form, design::kWheelPanel), design::kWheel);
 }
 
 void ColorEditor::PaintStartupRamps() {
@@ -111,6 +111,7 @@ void ColorEditor::BindHandlers() {
   dialogButton_->OnClick = [this](Button&) { ChooseWithDialog(); };
   undoButton_->OnClick = [this](Button&) { color_.Undo(); };
   redoButton_->OnClick = [this](Button&) { color_.Redo(); };
+  BindWheelHandlers();
   AttachChangeHandlers();
 }
 

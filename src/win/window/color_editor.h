@@ -4,6 +4,8 @@
 #include <optional>
 #include <random>
 
+#include "core/color/color_wheel.h"
+
 #include "win/widgets/button.h"
 #include "win/widgets/edit.h"
 #include "win/widgets/form.h"
@@ -32,6 +34,11 @@ class ColorEditor {
 
   // Writes the color into every box and bar except those of `source`.
   void ShowColor(TColor color, ColorSource source);
+  // Repaints the six strips from the bars' positions, and the wheel when the
+  // value differs from the one it shows.
+  void ShowGradients();
+  // The wheel image took a new size: it is built anew for it.
+  void WheelResized();
 
   // While detached, rewriting a box or bar is no new change of the color.
   void DetachChangeHandlers();
@@ -63,6 +70,10 @@ class ColorEditor {
   Button& ColorDialogButton() const { return *dialogButton_; }
   Button& UndoButton() const { return *undoButton_; }
   Button& RedoButton() const { return *redoButton_; }
+  Image& Wheel() const { return *wheel_; }
+  // How often the wheel was painted: it is costly, so it is painted only for
+  // a new value.
+  int WheelPaintCount() const { return wheelPaintCount_; }
 
  private:
   struct ChannelRow {
@@ -77,6 +88,10 @@ class ColorEditor {
   void CreateButtons(Form& form);
   void PaintStartupRamps();
   void BindHandlers();
+  void BindWheelHandlers();
+  void PaintWheel(int value);
+  // Hue and saturation from a point of the wheel image.
+  void TakeWheelPoint(int x, int y);
 
   // The color the controls of `source` name now; nothing when they hold
   // none (a hue beyond 360).
@@ -99,6 +114,11 @@ class ColorEditor {
   Button* dialogButton_ = nullptr;
   Button* undoButton_ = nullptr;
   Button* redoButton_ = nullptr;
+  Image* wheel_ = nullptr;
+  std::optional<ColorWheel> wheelMap_;
+  int wheelValue_ = -1;  // the value the wheel shows; none yet
+  int wheelPaintCount_ = 0;
+  bool pickingFromWheel_ = false;
   std::mt19937 random_;
 };
 

@@ -70,9 +70,8 @@ void ColorNameList::ToggleHtmlOnly() {
 
 void ColorNameList::Sort(int order) {
   const int selected = list_->ItemIndex();
-  const std::optional<TColor> kept =
-      selected >= 0 ? std::optional<TColor>(entries_[static_cast<size_t>(selected)].value)
-                    : std::nullopt;
+  const bool keepsSelection = selected >= 0;
+  const TColor kept = keepsSelection ? entries_[static_cast<size_t>(selected)].value : 0;
   NamedColors entries = TableEntries(htmlOnly_);
   SortColors(entries, order);
   findClosestItem_->Tag = order;
@@ -84,10 +83,10 @@ void ColorNameList::Sort(int order) {
   entries_ = std::move(entries);
   closestFinder_.reset();
   list_->SetItems(std::move(names));
-  if (!kept) return;
+  if (!keepsSelection) return;
   // Values are distinct within a table: the same color, if the list has it.
   for (size_t i = 0; i < entries_.size(); ++i) {
-    if (entries_[i].value == *kept) list_->SetItemIndex(static_cast<int>(i));
+    if (entries_[i].value == kept) list_->SetItemIndex(static_cast<int>(i));
   }
 }
 

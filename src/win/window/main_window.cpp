@@ -75,6 +75,7 @@ void MainWindow::FollowColor(ColorSource source) {
   editor_.ShowColor(color, source);
   names_.NameColor(color);
   if (color_.LatestChangeKeptColor()) return;  // nothing below changes with an equal color
+  editor_.ShowGradients();
   codeBox_.ShowCode(color);
 }
 
