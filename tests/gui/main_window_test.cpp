@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, UnreadableWindowSettingsAreReportedThenDefaultsAndTheRema
   EXPECT_NE(seen[1].text.find(L"'abc' is not a valid integer value"), std::wstring::npos);
   EXPECT_TRUE(window.CodeBox().UpperCase());
   EXPECT_TRUE(window.FindMenuItem(L"UpperCaseColorCodes1")->Checked);
-  EXPECT_EQ(window.Layout(), 2);
+  EXPECT_EQ(window.Layout().Current(), 2);
   EXPECT_EQ(window.Slots().NameLabel().Caption(), L"mine.plt");
   // The file is rewritten with readable values, so the error does not return.
   const std::string stored = ExitAndReadSettings();
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, StoredWindowSettingsAreReadAndWrittenBack) {
   MainWindow& window = Create();
   EXPECT_FALSE(window.CodeBox().UpperCase());
   EXPECT_FALSE(window.FindMenuItem(L"UpperCaseColorCodes1")->Checked);
-  EXPECT_EQ(window.Layout(), 5);
+  EXPECT_EQ(window.Layout().Current(), 5);
   EXPECT_EQ(window.Slots().Name(), L"mine.plt");
   EXPECT_EQ(ExitAndReadSettings(),
             "[Other]\r\nkeep=me\r\n\r\n[TINTWRIGHT]\r\nUpperCase=FALSE\r\nlayout=5\r\npalettename="

@@ -183,6 +183,14 @@ LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
       if (OnDblClick) OnDblClick(*this);
       break;
+    case WM_MOUSEWHEEL:
+      // The window decides what a turn of the wheel does, wherever the
+      // keyboard focus is; no control scrolls by itself.
+      if (owner_.OnMouseWheel) {
+        owner_.OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam) > 0);
+        return 0;
+      }
+      break;
     case WM_CONTEXTMENU:
       if (Popup) {
         POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

@@ -107,6 +107,13 @@ SIZE Form::OuterSize() const {
   return {r.right - r.left, r.bottom - r.top};
 }
 
+void Form::SetOuterSize(SIZE size) {
+  // The frame may have changed with the style (a title bar shown or hidden).
+  SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RefreshBoundsFromWindow();
+}
+
 void Form::CenterOnScreen() {
   const SIZE size = OuterSize();
   const int left = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -77,6 +78,7 @@ class Form : public Control {
 
   // Outer size of the window, title bar and frame included.
   SIZE OuterSize() const;
+  void SetOuterSize(SIZE size);
   void CenterOnScreen();
   void SetCaption(const std::wstring& caption);
 
@@ -84,6 +86,10 @@ class Form : public Control {
   // usual ones.
   void SetScreenCursor(HCURSOR cursor);
   HCURSOR ScreenCursor() const { return screenCursor_; }
+
+  // A turn of the mouse wheel over the window or any of its controls, up
+  // (away from the user) or down.
+  std::function<void(bool up)> OnMouseWheel;
 
   HintWindow& Hints() { return hints_; }
   UINT NextMenuId() { return nextMenuId_++; }

@@ -10,12 +10,12 @@
 
 namespace tw::win {
 
-ColorCodeBox::ColorCodeBox(Form& form, CurrentColor& color) : form_(form), color_(color) {
-  Panel& panel = form.Add(form, design::kCodePanel);
-  notationList_ = &form.Add(panel, design::kNotationList);
-  codeBox_ = &form.Add(panel, design::kCodeBox);
-  copyButton_ = &form.Add(panel, design::kCopyCodeButton);
-  setButton_ = &form.Add(panel, design::kSetCodeButton);
+ColorCodeBox::ColorCodeBox(Form& form, CurrentColor& color)
+    : form_(form), color_(color), panel_(&form.Add(form, design::kCodePanel)) {
+  notationList_ = &form.Add(*panel_, design::kNotationList);
+  codeBox_ = &form.Add(*panel_, design::kCodeBox);
+  copyButton_ = &form.Add(*panel_, design::kCopyCodeButton);
+  setButton_ = &form.Add(*panel_, design::kSetCodeButton);
   notationList_->OnChange = [this](ComboBox&) { ShowCode(color_.Value()); };
   codeBox_->OnKeyPress = [this](Edit&, wchar_t& key) {
     if (key != L'\r') return;

@@ -7,6 +7,7 @@
 #include "win/widgets/edit.h"
 #include "win/widgets/form.h"
 #include "win/widgets/menu.h"
+#include "win/widgets/panel.h"
 #include "win/window/current_color.h"
 
 namespace tw::win {
@@ -33,6 +34,7 @@ class ColorCodeBox {
   // The case as the settings file keeps it, applied at start.
   void RestoreUpperCase(bool upperCase);
 
+  Panel& Area() const { return *panel_; }
   ComboBox& NotationList() const { return *notationList_; }
   Edit& CodeEdit() const { return *codeBox_; }
   Button& CopyButton() const { return *copyButton_; }
@@ -45,6 +47,7 @@ class ColorCodeBox {
 
   Form& form_;
   CurrentColor& color_;
+  Panel* panel_;
   ComboBox* notationList_;
   Edit* codeBox_;
   Button* copyButton_;

@@ -69,23 +69,24 @@ void ColorEditor::CreateRows(Form& form) {
     return ChannelRow{&form.Add(panel, row.label), &form.Add(panel, row.box),
                       &form.Add(panel, row.bar), &form.Add(panel, row.strip)};
   };
-  Panel& rgbPanel = form.Add(form, design::kRgbPanel);
-  for (size_t i = 0; i < 3; ++i) rows_[i] = addRow(rgbPanel, design::kRgbRows[i]);
-  form.Add(rgbPanel, design::kBrightnessLabel);
-  brightnessBar_ = &form.Add(rgbPanel, design::kBrightnessBar);
-  brightnessStrip_ = &form.Add(rgbPanel, design::kBrightnessStrip);
-  Panel& hsvPanel = form.Add(form, design::kHsvPanel);
-  for (size_t i = 0; i < 3; ++i) rows_[3 + i] = addRow(hsvPanel, design::kHsvRows[i]);
+  rgbPanel_ = &form.Add(form, design::kRgbPanel);
+  for (size_t i = 0; i < 3; ++i) rows_[i] = addRow(*rgbPanel_, design::kRgbRows[i]);
+  form.Add(*rgbPanel_, design::kBrightnessLabel);
+  brightnessBar_ = &form.Add(*rgbPanel_, design::kBrightnessBar);
+  brightnessStrip_ = &form.Add(*rgbPanel_, design::kBrightnessStrip);
+  hsvPanel_ = &form.Add(form, design::kHsvPanel);
+  for (size_t i = 0; i < 3; ++i) rows_[3 + i] = addRow(*hsvPanel_, design::kHsvRows[i]);
 }
 
 void ColorEditor::CreateButtons(Form& form) {
-  Panel& buttons = form.Add(form, design::kEditButtonsPanel);
-  invertButton_ = &form.Add(buttons, design::kInvertButton);
-  randomButton_ = &form.Add(buttons, design::kRandomButton);
-  dialogButton_ = &form.Add(buttons, design::kColorDialogButton);
-  undoButton_ = &form.Add(buttons, design::kUndoButton);
-  redoButton_ = &form.Add(buttons, design::kRedoButton);
-  wheel_ = &form.Add(form.Add(form, design::kWheelPanel), design::kWheel);
+  buttonsPanel_ = &form.Add(form, design::kEditButtonsPanel);
+  invertButton_ = &form.Add(*buttonsPanel_, design::kInvertButton);
+  randomButton_ = &form.Add(*buttonsPanel_, design::kRandomButton);
+  dialogButton_ = &form.Add(*buttonsPanel_, design::kColorDialogButton);
+  undoButton_ = &form.Add(*buttonsPanel_, design::kUndoButton);
+  redoButton_ = &form.Add(*buttonsPanel_, design::kRedoButton);
+  wheelPanel_ = &form.Add(form, design::kWheelPanel);
+  wheel_ = &form.Add(*wheelPanel_, design::kWheel);
 }
 
 void ColorEditor::PaintStartupRamps() {

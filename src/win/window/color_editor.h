@@ -12,6 +12,7 @@
 #include "win/widgets/image.h"
 #include "win/widgets/label.h"
 #include "win/widgets/menu.h"
+#include "win/widgets/panel.h"
 #include "win/widgets/scroll_bar.h"
 #include "win/window/color_frame.h"
 #include "win/window/current_color.h"
@@ -71,6 +72,10 @@ class ColorEditor {
   Button& UndoButton() const { return *undoButton_; }
   Button& RedoButton() const { return *redoButton_; }
   Image& Wheel() const { return *wheel_; }
+  Panel& RgbPanel() const { return *rgbPanel_; }
+  Panel& HsvPanel() const { return *hsvPanel_; }
+  Panel& ButtonsPanel() const { return *buttonsPanel_; }
+  Panel& WheelPanel() const { return *wheelPanel_; }
   // How often the wheel was painted: it is costly, so it is painted only for
   // a new value.
   int WheelPaintCount() const { return wheelPaintCount_; }
@@ -106,6 +111,10 @@ class ColorEditor {
   Form& form_;
   CurrentColor& color_;
   ColorFrame& frame_;
+  Panel* rgbPanel_ = nullptr;
+  Panel* hsvPanel_ = nullptr;
+  Panel* buttonsPanel_ = nullptr;
+  Panel* wheelPanel_ = nullptr;
   std::array<ChannelRow, 6> rows_{};
   ScrollBar* brightnessBar_ = nullptr;
   Image* brightnessStrip_ = nullptr;

@@ -47,14 +47,14 @@ void MagnifierPanel::CreateControls(Form& form) {
   grabButton_ = &form.Add(*panel_, design::kGrabButton);
   grabButton_->SetGlyph(grabGlyphs_.Get(), 0);
   zoomList_ = &form.Add(*panel_, design::kZoomList);
-  form.Add(*panel_, design::kXCaption);
-  form.Add(*panel_, design::kYCaption);
+  xCaption_ = &form.Add(*panel_, design::kXCaption);
+  yCaption_ = &form.Add(*panel_, design::kYCaption);
   xCoordinate_ = &form.Add(*panel_, design::kXCoordinate);
   yCoordinate_ = &form.Add(*panel_, design::kYCoordinate);
-  Panel& area = form.Add(*panel_, design::kMagnifierArea);
+  pictureArea_ = &form.Add(*panel_, design::kMagnifierArea);
   // The magnified picture lies over the captured one.
-  capture_ = &form.Add(area, design::kCaptureImage);
-  magnified_ = &form.Add(area, design::kMagnifiedImage);
+  capture_ = &form.Add(*pictureArea_, design::kCaptureImage);
+  magnified_ = &form.Add(*pictureArea_, design::kMagnifiedImage);
   sampleTimer_ = &form.AddTimer(design::kSampleTimerName, design::kSampleInterval);
 }
 

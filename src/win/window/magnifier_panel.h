@@ -53,6 +53,11 @@ class MagnifierPanel {
   Panel& Area() const { return *panel_; }
   SpeedButton& GrabButton() const { return *grabButton_; }
   ComboBox& ZoomList() const { return *zoomList_; }
+  Panel& PictureArea() const { return *pictureArea_; }
+  // The coordinates and their captions, which the smaller layouts hide.
+  std::array<Label*, 4> CoordinateLabels() const {
+    return {xCaption_, yCaption_, xCoordinate_, yCoordinate_};
+  }
   Label& XCoordinate() const { return *xCoordinate_; }
   Label& YCoordinate() const { return *yCoordinate_; }
   Image& CaptureImage() const { return *capture_; }
@@ -79,6 +84,9 @@ class MagnifierPanel {
   Panel* panel_ = nullptr;
   SpeedButton* grabButton_ = nullptr;
   ComboBox* zoomList_ = nullptr;
+  Label* xCaption_ = nullptr;
+  Label* yCaption_ = nullptr;
+  Panel* pictureArea_ = nullptr;
   Label* xCoordinate_ = nullptr;
   Label* yCoordinate_ = nullptr;
   Image* capture_ = nullptr;

@@ -3,6 +3,7 @@
 #include "win/widgets/application.h"
 #include "win/window/design/controls.h"
 #include "win/window/design/menus.h"
+#include "win/window/mouse_wheel.h"
 
 namespace tw::win {
 
@@ -11,17 +12,20 @@ MainWindow::MainWindow(std::wstring settingsFile)
       settings_(std::move(settingsFile)),
       formStorage_(*this, settings_),
       color_(design::kColorFrame.design.color),
-      frame_(*this),
+      frame_(*this, color_),
       editor_(*this, color_, frame_),
       codeBox_(*this, color_),
       palette_(*this, color_, codeBox_, frame_),
       names_(*this, color_, editor_),
-      magnifier_(*this, color_, editor_, palette_) {
+      magnifier_(*this, color_, editor_, palette_),
+      layout_(*this, editor_, codeBox_, palette_, magnifier_) {
   CreateWindowButtons();
+  layout_.BindDragSurfaces();
   CreateMainMenu();
   color_.OnReplaced = [this](TColor color) { frame_.ShowColor(color); };
   color_.OnFollow = [this](ColorSource source) { FollowColor(source); };
   frame_.OnTextShownChanged = [this](bool shown) { palette_.OfferTextColor(shown); };
+  OnMouseWheel = [this](bool up) { StepControlUnderPointer(*this, up); };
   ReadWindowSettings();
 }
 
@@ -34,20 +38,22 @@ MainWindow::~MainWindow() {
 void MainWindow::CreateWindowButtons() {
   Panel& panel = Add(*this, design::kWindowButtonsPanel);
   const LOGFONTW symbols = design::ScaledFont(*this, design::kWindowButtonsFont);
-  Add(panel, design::kSettingsButton).SetOwnFont(symbols);
+  SpeedButton& settings = Add(panel, design::kSettingsButton);
+  settings.SetOwnFont(symbols);
+  settings.OnClick = [this](SpeedButton& button) {
+    POINT pointer;
+    GetCursorPos(&pointer);
+    mainMenu_->Show(button, pointer);
+  };
   SpeedButton& close = Add(panel, design::kCloseButton);
   close.SetOwnFont(symbols);
   close.OnClick = [this](SpeedButton&) { CloseRequested(); };
 }
 
 void MainWindow::CreateMainMenu() {
-  PopupMenu& menu = AddPopupMenu(design::kMainMenu);
-  MenuItem& items = menu.Items();
-  alwaysOnTopItem_ = &items.Add(design::kAlwaysOnTopItem);
-  alwaysOnTopItem_->OnClick = [this](MenuItem& item) {
-    item.Checked = !item.Checked;
-    SetStayOnTop(item.Checked);
-  };
+  mainMenu_ = &AddPopupMenu(design::kMainMenu);
+  MenuItem& items = mainMenu_->Items();
+  layout_.AddMenuItems(items);
   magnifier_.AddZoomMenu(items);
   codeBox_.AddMenuItems(items);
   magnifier_.AddAveragingMenu(items);
@@ -56,8 +62,8 @@ void MainWindow::CreateMainMenu() {
   editor_.AddUndoMenuItems(items);
   names_.AddMenuCopy(items);
   AddWindowMenuItems(items);
-  Popup = &menu;
-  SetShortcutMenu(&menu);
+  Popup = mainMenu_;
+  SetShortcutMenu(mainMenu_);
 }
 
 void MainWindow::AddWindowMenuItems(MenuItem& mainMenu) {
@@ -79,29 +85,9 @@ void MainWindow::FollowColor(ColorSource source) {
   codeBox_.ShowCode(color);
 }
 
-void MainWindow::SetStayOnTop(bool onTop) {
-  // Into or out of the topmost band, keeping place and size.
-  SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void MainWindow::ToggleStayInTray(MenuItem& item) {
   item.Checked = !item.Checked;
   allowClose_ = !item.Checked;
-}
-
-void MainWindow::RecordDesignGeometry() {
-  auto placeOf = [this](const wchar_t* name) { return FindControl(name)->Bounds(); };
-  LayoutGeometry& g = designGeometry_;
-  g.window = OuterSize();
-  g.rgbPanel = placeOf(design::kRgbPanel.name);
-  g.hsvPanel = placeOf(design::kHsvPanel.name);
-  g.palettePanel = placeOf(design::kPalettePanel.name);
-  g.wheelPanel = placeOf(design::kWheelPanel.name);
-  g.magnifierPanel = placeOf(design::kMagnifierPanel.name);
-  g.magnifierArea = placeOf(design::kMagnifierArea.name);
-  // The outer width the layouts were designed for.
-  g.scale = static_cast<float>(g.window.cx) / 492.0f;
 }
 
 }  // namespace tw::win

@@ -15,22 +15,9 @@
 #include "win/window/magnifier_panel.h"
 #include "win/window/palette.h"
 #include "win/window/settings_storage.h"
+#include "win/window/window_layout.h"
 
 namespace tw::win {
-
-// The designed places that the layouts scale from, read once the window is
-// built: the window's outer size and the panels that move or change size
-// between layouts.
-struct LayoutGeometry {
-  SIZE window;
-  Rect rgbPanel;
-  Rect hsvPanel;
-  Rect palettePanel;
-  Rect wheelPanel;
-  Rect magnifierPanel;
-  Rect magnifierArea;
-  float scale;  // the window's outer width against the width it was designed for
-};
 
 // The main window: the parts that show and edit the one current color, and
 // the window's own life from creation through its settings to the close.
@@ -55,8 +42,6 @@ class MainWindow : public Form {
 
   // "major.minor" of the program file, as the caption shows it.
   const std::wstring& Version() const { return version_; }
-  // The layout option as read from the settings file.
-  int Layout() const { return layout_; }
 
   CurrentColor& Color() { return color_; }
   ColorFrame& Frame() { return frame_; }
@@ -65,6 +50,7 @@ class MainWindow : public Form {
   Palette& Slots() { return palette_; }
   ColorNameList& Names() { return names_; }
   MagnifierPanel& Magnifier() { return magnifier_; }
+  WindowLayout& Layout() { return layout_; }
 
  protected:
   void CloseRequested() override;
@@ -80,14 +66,12 @@ class MainWindow : public Form {
   void CreateMainMenu();
   void AddWindowMenuItems(MenuItem& mainMenu);
   void ReadWindowSettings();
-  void RecordDesignGeometry();
   // Reads one of the window's own settings; a value that cannot be converted
   // is reported and the default used, so the remaining steps still run.
   bool ReadSettingBool(const char* key, bool defaultValue);
   int ReadSettingInteger(const char* key, int defaultValue);
   void PrepareFirstShow();
   void ApplyStartColorCode();
-  void SetStayOnTop(bool onTop);
   void ToggleStayInTray(MenuItem& item);
   void Exit();
   // Saves the stored properties and the window's own settings, then closes.
@@ -106,14 +90,12 @@ class MainWindow : public Form {
   Palette palette_;
   ColorNameList names_;
   MagnifierPanel magnifier_;
-  MenuItem* alwaysOnTopItem_ = nullptr;
+  WindowLayout layout_;
+  PopupMenu* mainMenu_ = nullptr;
   MenuItem* stayInTrayItem_ = nullptr;
   KernelHandle runningMutex_;
-  LayoutGeometry designGeometry_{};
   std::wstring version_;
   std::wstring startColorCode_;
-  int layout_ = 2;
-  bool showTitle_ = true;
   bool allowClose_ = false;
   bool allowCloseFromCommandLine_ = false;
   bool shownOnce_ = false;

@@ -55,9 +55,11 @@ void MainWindow::ReadWindowSettings() {
   version_ = ReadProgramVersion();
   SetCaption(L"Tintwright " + version_);
   codeBox_.RestoreUpperCase(ReadSettingBool("uppercase", true));
-  layout_ = ReadSettingInteger("layout", 2);
-  RecordDesignGeometry();
-  showTitle_ = ReadSettingBool("showtitle", true);
+  const int layout = ReadSettingInteger("layout", kLargeLayout);
+  layout_.RecordDesign();
+  // The window is built in the large layout; only another one is applied.
+  if (layout != kLargeLayout) layout_.Apply(layout);
+  if (!ReadSettingBool("showtitle", true)) layout_.SetTitleShown(false);
   palette_.RestoreName(Widen(settings_.ReadString("palettename", "")));
   settings_.SetWriteOnDestroy(true);
 }
@@ -74,7 +76,7 @@ void MainWindow::Show() {
   PrepareFirstShow();
   ShowWindow(Handle(), SW_SHOWNORMAL);
   NoteVisibility(true);
-  SetStayOnTop(alwaysOnTopItem_->Checked);
+  layout_.ApplyStayOnTop();
 }
 
 void MainWindow::PrepareFirstShow() {
@@ -116,9 +118,9 @@ void MainWindow::SaveAndClose() {
 
 void MainWindow::WriteWindowSettings() {
   settings_.WriteString("palettename", Narrow(palette_.NameToKeep()));
-  settings_.WriteBool("showtitle", showTitle_);
+  settings_.WriteBool("showtitle", layout_.TitleShown());
   settings_.WriteBool("uppercase", codeBox_.UpperCase());
-  settings_.WriteInteger("layout", layout_);
+  settings_.WriteInteger("layout", layout_.Current());
 }
 
 bool MainWindow::QueryEndSession() {

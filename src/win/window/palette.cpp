@@ -47,16 +47,16 @@ Palette::Palette(Form& form, CurrentColor& color, ColorCodeBox& codeBox, ColorFr
 }
 
 void Palette::CreateControls(Form& form) {
-  Panel& panel = form.Add(form, design::kPalettePanel);
-  form.Add(panel, design::kPaletteLabel);
-  nameLabel_ = &form.Add(panel, design::kPaletteNameLabel);
-  changedMark_ = &form.Add(panel, design::kPaletteChangedMark);
+  panel_ = &form.Add(form, design::kPalettePanel);
+  form.Add(*panel_, design::kPaletteLabel);
+  nameLabel_ = &form.Add(*panel_, design::kPaletteNameLabel);
+  changedMark_ = &form.Add(*panel_, design::kPaletteChangedMark);
   changedMark_->SetOwnFont(design::ScaledFont(form, design::kPaletteChangedMarkFont));
   changedMark_->SetVisible(false);
-  loadButton_ = &form.Add(panel, design::kLoadPaletteButton);
-  saveButton_ = &form.Add(panel, design::kSavePaletteButton);
+  loadButton_ = &form.Add(*panel_, design::kLoadPaletteButton);
+  saveButton_ = &form.Add(*panel_, design::kSavePaletteButton);
   for (int i = 0; i < design::kSlotCount; ++i) {
-    Control& parent = design::SlotInPalettePanel(i) ? static_cast<Control&>(panel) : form;
+    Control& parent = design::SlotInPalettePanel(i) ? static_cast<Control&>(*panel_) : form;
     Panel& slot = form.Add(parent, design::SlotDesign(i));
     slot.OnMouseDown = [this](Control& sender, const MouseEvent& event) {
       OnSlotPressed(static_cast<Panel&>(sender), event.button);

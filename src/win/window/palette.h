@@ -41,6 +41,7 @@ class Palette {
   // "Set as Text Color" is offered only while the frame shows its text.
   void OfferTextColor(bool offered) { textColorItem_->Enabled = offered; }
 
+  Panel& Area() const { return *panel_; }
   Panel& Slot(int index) const { return *slots_[static_cast<size_t>(index)]; }
   Label& NameLabel() const { return *nameLabel_; }
   Label& ChangedMark() const { return *changedMark_; }
@@ -64,6 +65,7 @@ class Palette {
   CurrentColor& color_;
   ColorCodeBox& codeBox_;
   ColorFrame& frame_;
+  Panel* panel_ = nullptr;
   std::array<Panel*, design::kSlotCount> slots_{};
   Label* nameLabel_ = nullptr;
   Label* changedMark_ = nullptr;

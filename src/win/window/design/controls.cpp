@@ -174,4 +174,17 @@ const ControlDesign<Panel> kMagnifierArea{L"pnlMagnifierArea",
 const ControlDesign<Image> kCaptureImage{L"Image1", {{1, 1, 165, 132}, true}};
 const ControlDesign<Image> kMagnifiedImage{L"imgMagnifier", {{1, 1, 165, 132}, true}};
 
+const std::array<const wchar_t*, 31> kDragSurfaces = {
+    kEditButtonsPanel.name, kRgbPanel.name,         kRgbRows[2].label.name,
+    kRgbRows[1].label.name, kRgbRows[0].label.name, kBrightnessLabel.name,
+    kBrightnessStrip.name,  kRgbRows[2].strip.name, kRgbRows[1].strip.name,
+    kRgbRows[0].strip.name, kHsvPanel.name,         kHsvRows[2].label.name,
+    kHsvRows[1].label.name, kHsvRows[0].label.name, kHsvRows[0].strip.name,
+    kHsvRows[1].strip.name, kHsvRows[2].strip.name, kPalettePanel.name,
+    kPaletteLabel.name,     kPaletteNameLabel.name, kPaletteChangedMark.name,
+    kNamesPanel.name,       kNamesLabel.name,       kCodePanel.name,
+    kMagnifierPanel.name,   kXCaption.name,         kYCaption.name,
+    kYCoordinate.name,      kXCoordinate.name,      kWindowButtonsPanel.name,
+    kWheelPanel.name};
+
 }  // namespace tw::win::design

@@ -109,6 +109,10 @@ extern const ControlDesign<Panel> kMagnifierArea;
 extern const ControlDesign<Image> kCaptureImage;
 extern const ControlDesign<Image> kMagnifiedImage;
 inline constexpr wchar_t kSampleTimerName[] = L"Timer1";
+
+// The surfaces by which the window can be dragged (a press of any button on
+// them moves it), besides the window itself.
+extern const std::array<const wchar_t*, 31> kDragSurfaces;
 inline constexpr UINT kSampleInterval = 40;  // milliseconds: 25 samples a second
 
 }  // namespace tw::win::design

@@ -17,6 +17,13 @@ constexpr ShortCut Shift(UINT key) { return {key, true, false, false}; }
 }  // namespace
 
 const MenuItemDesign kAlwaysOnTopItem{L"AlwaysonTop1", L"Always on Top"};
+const MenuItemDesign kShowTitleBarItem{L"ShowHideTitlebar1", L"Show/Hide Titlebar"};
+const MenuItemDesign kLayoutMenu{L"ChangeLayout1", L"Change Layout"};
+const std::array<MenuItemDesign, 3> kLayoutItems = {{
+    {L"Small1", L"Small", {}, 0},
+    {L"Medium1", L"Medium", {}, 1},
+    {L"Large1", L"Large", {}, 2},
+}};
 const MenuItemDesign kUndoItem{L"UndoColorChange1", L"Undo Colorchange", Ctrl('Z')};
 const MenuItemDesign kRedoItem{L"RedoColorchange1", L"Redo Colorchange", CtrlAlt('Z')};
 const MenuItemDesign kStayInTrayItem{L"StayinSystemTray1", L"Stay in System Tray"};
@@ -78,6 +85,15 @@ const MenuItemDesign kUpperCaseItem{L"UpperCaseColorCodes1", L"UpperCase Color C
 
 const MenuItemDesign kTextDisplayMenu{L"extDisplay1", L"Text Display"};
 const MenuItemDesign kUseTextItem{L"UseText", L"Use Text in Color Frame"};
+const MenuItemDesign kChangeFontItem{L"ChangeFont1", L"Change Font"};
+const MenuItemDesign kWhiteTextItem{L"setTextcolortoWhite1", L"set Text Color to White"};
+const MenuItemDesign kBlackTextItem{L"setTextcolortoBlack1", L"set Text Color to Black"};
+const MenuItemDesign kContrastTextItem{L"setTextColortoContrastColor1",
+                                       L"set Text Color to Contrast Color"};
+const MenuItemDesign kInverseTextItem{L"setTextcolortotheinverseoftheBGcolor1",
+                                      L"set Text Color to the inverse of the BG Color"};
+const MenuItemDesign kFrameUseTextItem{L"UseTextinColorFrame1", L"Use Text in Color Frame"};
+const MenuItemDesign kFrameChangeFontItem{L"ChangeFont2", L"Change Font"};
 
 const MenuItemDesign kStoreInSlotItem{L"SaveColorHere1", L"Save Color here"};
 const MenuItemDesign kSlotAsBackgroundItem{L"SetasBackground1", L"Set as Background Color"};

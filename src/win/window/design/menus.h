@@ -14,6 +14,11 @@ namespace tw::win::design {
 // The main menu, opened from the window and its settings button.
 inline constexpr wchar_t kMainMenu[] = L"pupMain";
 extern const MenuItemDesign kAlwaysOnTopItem;
+extern const MenuItemDesign kShowTitleBarItem;
+extern const MenuItemDesign kLayoutMenu;
+// Small, medium, large; the tag is the layout's number.
+extern const std::array<MenuItemDesign, 3> kLayoutItems;
+inline constexpr wchar_t kAfterLayoutSeparator[] = L"N4";
 extern const MenuItemDesign kUndoItem;
 extern const MenuItemDesign kRedoItem;
 extern const MenuItemDesign kStayInTrayItem;
@@ -43,9 +48,19 @@ extern const MenuItemDesign kNotationMenu;
 extern const std::array<MenuItemDesign, 12> kNotationItems;
 extern const MenuItemDesign kUpperCaseItem;
 
-// The text in the color frame.
+// The text in the color frame: in the main menu, and in the frame's own
+// menu with twins of the main menu's items.
 extern const MenuItemDesign kTextDisplayMenu;
 extern const MenuItemDesign kUseTextItem;
+extern const MenuItemDesign kChangeFontItem;
+inline constexpr wchar_t kFrameMenu[] = L"pupColorPanel";
+extern const MenuItemDesign kWhiteTextItem;
+extern const MenuItemDesign kBlackTextItem;
+extern const MenuItemDesign kContrastTextItem;
+extern const MenuItemDesign kInverseTextItem;
+inline constexpr wchar_t kBeforeFrameTextSeparator[] = L"N13";
+extern const MenuItemDesign kFrameUseTextItem;
+extern const MenuItemDesign kFrameChangeFontItem;
 
 // The menu of a palette slot.
 inline constexpr wchar_t kSlotMenu[] = L"pupPalette";
