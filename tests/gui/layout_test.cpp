@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <thread>
 
 #include "test_support.h"
 #include "win/platform/text.h"
+#include "win/widgets/speed_button.h"
+#include "win/window/design/controls.h"
 #include "win/window/main_window.h"
 
 namespace tw::test {
@@ -243,6 +246,113 @@ TEST_F(Layouts, AlwaysOnTopPutsTheWindowInTheTopmostBandAndBack) {
   RECT after;
   GetWindowRect(window.Handle(), &after);
   EXPECT_TRUE(EqualRect(&before, &after)) << "place and size stay";
+}
+
+}  // namespace
+}  // namespace tw::test
+
+namespace tw::test {
+namespace {
+
+// The move commands the window receives, seen by a hook on this thread.
+std::vector<WPARAM> g_syscommands;
+HWND g_watched = nullptr;
+
+LRESULT CALLBACK NoteSysCommand(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && message->hwnd == g_watched && message->message == WM_SYSCOMMAND)
+    g_syscommands.push_back(message->wParam);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(Layouts, APressOnAnySurfaceMovesTheWindowByItsCaption) {
+  MainWindow& window = Start();
+  g_watched = window.Handle();
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, NoteSysCommand, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  std::vector<const wchar_t*> surfaces(win::design::kDragSurfaces.begin(),
+                                       win::design::kDragSurfaces.end());
+  surfaces.push_back(win::design::kMainWindowName);
+  const UINT presses[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+  for (const wchar_t* name : surfaces) {
+    for (UINT press : presses) {
+      SCOPED_TRACE(testing::Message() << win::Narrow(name) << " press " << press);
+      const win::Control& surface = name == std::wstring_view(win::design::kMainWindowName)
+                                        ? static_cast<win::Control&>(window)
+                                        : *window.FindControl(name);
+      g_syscommands.clear();
+      // Ends the window system's move loop at once, as a release would.
+      PostMessageW(window.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+      SendMessageW(surface.Handle(), press, 0, MAKELPARAM(1, 1));
+      EXPECT_EQ(g_syscommands, std::vector<WPARAM>{0xF012});
+      MSG pending;
+      while (PeekMessageW(&pending, window.Handle(), WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE)) {
+      }
+    }
+  }
+  // A control with work of its own under a press does not move the window.
+  g_syscommands.clear();
+  SendMessageW(window.Editor().Box(win::Channel::kRed).Handle(), WM_LBUTTONDOWN, 0,
+               MAKELPARAM(1, 1));
+  SendMessageW(window.Editor().Box(win::Channel::kRed).Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+  EXPECT_TRUE(g_syscommands.empty());
+  UnhookWindowsHookEx(hook);
+}
+
+// Dismisses the popup menu that opens, and notes where it opened.
+class MenuDismisser {
+ public:
+  MenuDismisser()
+      : thread_([this] {
+          HWND menu = nullptr;
+          WaitUntil(
+              [&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); });
+          if (!menu) return;
+          GetWindowRect(menu, &place_);
+          opened_ = true;
+          PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        }) {}
+  ~MenuDismisser() { Join(); }
+  void Join() {
+    if (thread_.joinable()) thread_.join();
+  }
+  bool Opened() const { return opened_; }
+  RECT Place() const { return place_; }
+
+ private:
+  bool opened_ = false;
+  RECT place_{};
+  std::thread thread_;
+};
+
+TEST_F(Layouts, TheSettingsButtonOpensTheMainMenuAtThePointer) {
+  MainWindow& window = Start();
+  // At the screen's top left corner the menu fits below and right of the pointer.
+  SetWindowPos(window.Handle(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  auto& button = static_cast<win::SpeedButton&>(*window.FindControl(L"btnOptions"));
+  RECT r;
+  GetWindowRect(button.Handle(), &r);
+  SetCursorPos(r.left + 5, r.top + 5);
+  ASSERT_TRUE(WaitUntil([&] {
+    POINT p;
+    GetCursorPos(&p);
+    return p.x == r.left + 5 && p.y == r.top + 5;
+  }));
+  bool opened = false;
+  RECT place{};
+  {
+    MenuDismisser dismisser;
+    SendMessageW(button.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(button.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    dismisser.Join();
+    opened = dismisser.Opened();
+    place = dismisser.Place();
+  }
+  ASSERT_TRUE(opened);
+  EXPECT_EQ(window.MainMenu().PopupComponent(), &button);
+  // The menu's corner at the pointer.
+  EXPECT_EQ(place.left, r.left + 5);
+  EXPECT_EQ(place.top, r.top + 5);
 }
 
 }  // namespace

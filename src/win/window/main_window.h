@@ -51,6 +51,7 @@ class MainWindow : public Form {
   ColorNameList& Names() { return names_; }
   MagnifierPanel& Magnifier() { return magnifier_; }
   WindowLayout& Layout() { return layout_; }
+  PopupMenu& MainMenu() { return *mainMenu_; }
 
  protected:
   void CloseRequested() override;
