@@ -19,7 +19,7 @@ trap 'tw_wine_stop "$prefix"; tw_display_stop' EXIT
 
 bash tools/install-deps.sh
 bash tools/build.sh host --target tintwright_core_bench
-bash tools/build.sh win --target startup_bench follow_color_bench tick_bench color_list_bench
+bash tools/build.sh win --target startup_bench follow_color_bench tick_bench gradients_bench color_list_bench
 build/host/tintwright_core_bench --benchmark_min_time=0.5
 
 tw_display_start
@@ -36,7 +36,7 @@ done
 run_all() { # PLACEMENT COMMAND-PREFIX...
   local placement=$1 bench
   shift
-  for bench in startup_bench follow_color_bench tick_bench color_list_bench; do
+  for bench in startup_bench follow_color_bench tick_bench gradients_bench color_list_bench; do
     echo "== $bench ($placement)"
     "$@" cmake/wine-run.sh "build/win/bin/$bench.exe"
   done
