@@ -3,34 +3,13 @@
 #include <windows.h>
 
 #include "core/color/html_hex.h"
+#include "win/platform/icon_title_font.h"
 #include "win/platform/text.h"
 #include "win/platform/version_info.h"
 #include "win/widgets/application.h"
 #include "win/window/main_window.h"
 
 namespace tw::win {
-namespace {
-
-// The font the desktop uses for icon titles; false when it cannot be read,
-// and the designed font then stays.
-bool ReadIconTitleFont(LOGFONTW& font) {
-  LOGFONTW iconTitle{};
-  if (!SystemParametersInfoW(SPI_GETICONTITLELOGFONT, sizeof(iconTitle), &iconTitle, 0))
-    return false;
-  font.lfHeight = iconTitle.lfHeight;
-  font.lfOrientation = iconTitle.lfOrientation;
-  font.lfCharSet = iconTitle.lfCharSet;
-  wcsncpy(font.lfFaceName, iconTitle.lfFaceName, LF_FACESIZE);
-  font.lfWeight = iconTitle.lfWeight >= FW_BOLD ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = iconTitle.lfItalic == 1;
-  font.lfUnderline = iconTitle.lfUnderline == 1;
-  font.lfStrikeOut = iconTitle.lfStrikeOut == 1;
-  const BYTE pitch = iconTitle.lfPitchAndFamily & 0x0F;
-  font.lfPitchAndFamily = pitch == FIXED_PITCH || pitch == VARIABLE_PITCH ? pitch : DEFAULT_PITCH;
-  return true;
-}
-
-}  // namespace
 
 bool MainWindow::ReadSettingBool(const char* key, bool defaultValue) {
   const Converted<bool> value = settings_.ReadBool(key, defaultValue);
@@ -49,7 +28,7 @@ int MainWindow::ReadSettingInteger(const char* key, int defaultValue) {
 void MainWindow::ReadWindowSettings() {
   LOGFONTW font{};
   GetObjectW(Font(), sizeof(font), &font);
-  if (ReadIconTitleFont(font)) SetFormFont(font);
+  if (ApplyIconTitleFont(font)) SetFormFont(font);
   // Other programs test this name to see whether the program runs.
   runningMutex_ = KernelHandle(CreateMutexW(nullptr, FALSE, L"Tintwright"));
   version_ = ReadProgramVersion();
