@@ -17,8 +17,24 @@ void CustomControl::FillBackground(HDC dc, const RECT& area, TColor color) const
   FillRect(dc, &area, brush.Get());
 }
 
+void CustomControl::SetHot(bool hot) {
+  if (hot == hot_) return;
+  hot_ = hot;
+  if (hot) {
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
+    TrackMouseEvent(&track);
+  }
+  InvalidateAll();
+}
+
 LRESULT CustomControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_MOUSEMOVE:
+      if (tracksHot_) SetHot(true);
+      break;
+    case WM_MOUSELEAVE:
+      if (tracksHot_) SetHot(false);
+      return 0;
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
       FontChanged();

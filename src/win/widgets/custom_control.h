@@ -9,6 +9,9 @@ namespace tw::win {
 class CustomControl : public Control {
  public:
   HFONT CurrentFont() const { return font_; }
+  // Whether the pointer is over the control; only tracked after
+  // TrackHot(), as each tracking costs a round trip to the window system.
+  bool Hot() const { return hot_; }
 
  protected:
   CustomControl(Form& owner, Control& parent, std::wstring name)
@@ -19,9 +22,15 @@ class CustomControl : public Control {
   virtual void FontChanged() {}
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   void FillBackground(HDC dc, const RECT& area, TColor color) const;
+  // Repaints the control whenever the pointer enters or leaves it.
+  void TrackHot() { tracksHot_ = true; }
 
  private:
+  void SetHot(bool hot);
+
   HFONT font_ = nullptr;
+  bool tracksHot_ = false;
+  bool hot_ = false;
 };
 
 }  // namespace tw::win

@@ -8,6 +8,7 @@ Label::Label(Form& owner, Control& parent, std::wstring name, const Design& desi
     : CustomControl(owner, parent, std::move(name)),
       caption_(design.caption),
       alignRight_(design.alignRight),
+      centered_(design.centered),
       autoSize_(design.width == 0),
       anchor_(owner.Scale(design.left)) {
   const int width = autoSize_ ? 1 : design.width;
@@ -45,7 +46,8 @@ void Label::Paint(HDC dc, const RECT& client) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(kWindowTextColor));
   RECT area = client;
-  DrawTextW(dc, caption_.c_str(), -1, &area, (alignRight_ ? DT_RIGHT : DT_LEFT) | DT_NOPREFIX);
+  const UINT alignment = centered_ ? DT_CENTER : alignRight_ ? DT_RIGHT : DT_LEFT;
+  DrawTextW(dc, caption_.c_str(), -1, &area, alignment | DT_NOPREFIX);
 }
 
 }  // namespace tw::win

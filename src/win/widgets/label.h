@@ -8,7 +8,8 @@
 namespace tw::win {
 
 // A caption drawn on its parent's background. An auto-sized label fits its
-// text; a right-aligned one keeps its right edge where it was designed.
+// text; a right-aligned one keeps its right edge where it was designed; a
+// centred one of fixed width centres its text in it.
 class Label : public CustomControl {
  public:
   struct Design {
@@ -18,6 +19,7 @@ class Label : public CustomControl {
     bool alignRight = false;  // then `left` is the right edge
     int width = 0;            // 0: sized to the text
     int height = 0;
+    bool centered = false;
   };
 
   Label(Form& owner, Control& parent, std::wstring name, const Design& design);
@@ -35,6 +37,7 @@ class Label : public CustomControl {
 
   std::wstring caption_;
   bool alignRight_;
+  bool centered_;
   bool autoSize_;
   int anchor_;  // left edge, or right edge when right-aligned
   GdiObject<HFONT> ownFont_;

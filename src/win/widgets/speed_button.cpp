@@ -7,6 +7,7 @@ namespace tw::win {
 SpeedButton::SpeedButton(Form& owner, Control& parent, std::wstring name, const Design& design)
     : CustomControl(owner, parent, std::move(name)), caption_(design.caption) {
   CreateCustom(L"TwSpeedButton", design.bounds);
+  TrackHot();
 }
 
 void SpeedButton::SetGlyph(HIMAGELIST images, int index) {
@@ -20,22 +21,12 @@ void SpeedButton::SetOwnFont(const LOGFONTW& font) {
   UseOwnFont(ownFont_.Get());
 }
 
-void SpeedButton::SetHot(bool hot) {
-  if (hot == hot_) return;
-  hot_ = hot;
-  if (hot) {
-    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, Handle(), 0};
-    TrackMouseEvent(&track);
-  }
-  InvalidateAll();
-}
-
 void SpeedButton::Paint(HDC dc, const RECT& client) {
   FillBackground(dc, client, BackgroundColor());
   RECT area = client;
   if (pressed_) {
     DrawEdge(dc, &area, BDR_SUNKENOUTER, BF_RECT);
-  } else if (hot_) {
+  } else if (Hot()) {
     DrawEdge(dc, &area, BDR_RAISEDINNER, BF_RECT);
   }
   const int shift = pressed_ ? 1 : 0;
@@ -81,12 +72,6 @@ LRESULT SpeedButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       if (OnCaptureLost) OnCaptureLost(*this);
       break;
-    case WM_MOUSEMOVE:
-      SetHot(true);
-      break;
-    case WM_MOUSELEAVE:
-      SetHot(false);
-      return 0;
     default:
       break;
   }

@@ -36,13 +36,10 @@ class SpeedButton : public CustomControl {
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void SetHot(bool hot);
-
   std::wstring caption_;
   HIMAGELIST images_ = nullptr;
   int glyph_ = -1;
   bool pressed_ = false;
-  bool hot_ = false;
   GdiObject<HFONT> ownFont_;
 };
 
