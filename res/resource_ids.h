@@ -13,4 +13,7 @@
 #define GRAB_GLYPH_SIZE 16
 #define GRAB_GLYPH_KEY 0x00FF00FF
 
+/* The maker's logo in the About box: 200 x 200, 24 bits. */
+#define IDB_ABOUT_LOGO 102
+
 #endif

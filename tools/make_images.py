@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws Tintwright's icons, grab cursor and grab-button glyphs into res/.
+"""Draws Tintwright's icons, grab cursor, grab-button glyphs and the About
+box's logo into res/.
 
 Run as `python3 tools/make_images.py` from anywhere. The output is the same
 byte for byte on every run, so the files are committed and the build itself
@@ -190,6 +191,70 @@ def grab_glyph(digit=None):
     return pixels
 
 
+ABOUT_BACKGROUND = (255, 245, 133)  # the About box's yellow
+CHIP_PIVOT = (40, 170)
+
+
+def chip_color(x, y):
+    """Color of the fan of paint chips at (x, y), y pointing down, or None.
+
+    Six chips turn about one rivet from pointing up to pointing right; a
+    later chip lies on an earlier one, and each has a dark rim."""
+    color = None
+    dx, dy = x - CHIP_PIVOT[0], y - CHIP_PIVOT[1]
+    for i, rgb in enumerate(RAINBOW):
+        angle = math.radians(-95 + i * 18)
+        along = dx * math.cos(angle) + dy * math.sin(angle)
+        across = -dx * math.sin(angle) + dy * math.cos(angle)
+        if -16 <= along <= 150 and abs(across) <= 16:
+            rim = along > 147 or along < -13 or abs(across) > 13.5
+            color = tuple(c * 0.45 for c in rgb) if rim else rgb
+    if math.hypot(dx, dy) <= 7:
+        color = (0.25, 0.25, 0.28) if math.hypot(dx, dy) > 5 else (0.8, 0.8, 0.82)
+    return color
+
+
+QUILL_TIP, QUILL_END = (84, 192), (190, 14)
+
+
+def quill_color(x, y):
+    """Color of the quill laid across the fan at (x, y), or None: a thin
+    shaft from the tip, vanes that swell towards the end."""
+    length = math.dist(QUILL_TIP, QUILL_END)
+    ux = (QUILL_END[0] - QUILL_TIP[0]) / length
+    uy = (QUILL_END[1] - QUILL_TIP[1]) / length
+    dx, dy = x - QUILL_TIP[0], y - QUILL_TIP[1]
+    t = (dx * ux + dy * uy) / length
+    across = -dx * uy + dy * ux
+    if not 0 <= t <= 1:
+        return None
+    if abs(across) <= 1.2:
+        return (0.95, 0.93, 0.85)
+    vane = 0.0 if t < 0.22 else 17 * math.sin(math.pi * (t - 0.22) / 0.78) ** 0.7
+    if abs(across) > vane:
+        return None
+    barbs = 0.5 + 0.5 * math.sin(t * 90 + abs(across) * 0.6)
+    shade = 0.75 + 0.25 * barbs
+    return (0.12 * shade, 0.2 * shade, 0.38 * shade)
+
+
+def logo(size=200, samples=3):
+    """The maker's logo for the About box: a quill over a fan of color chips,
+    on the box's own yellow, each pixel averaged over samples x samples."""
+    background = tuple(c / 255 for c in ABOUT_BACKGROUND)
+
+    def pixel(x, y):
+        total = [0.0, 0.0, 0.0]
+        for sy in range(samples):
+            for sx in range(samples):
+                px, py = x + (sx + 0.5) / samples, y + (sy + 0.5) / samples
+                color = quill_color(px, py) or chip_color(px, py) or background
+                total = [t + c for t, c in zip(total, color)]
+        return to_pixel([t / samples ** 2 for t in total], 1.0)
+
+    return [[pixel(x, y) for x in range(size)] for y in range(size)]
+
+
 def main():
     outputs = {
         "tintwright.ico": image_files.ico([sphere(s) for s in ICON_SIZES]),
@@ -198,6 +263,7 @@ def main():
         "grab.bmp": image_files.bmp24(
             [sum(rows, []) for rows in zip(grab_glyph(), grab_glyph("3"),
                                           grab_glyph("5"))]),
+        "logo.bmp": image_files.bmp24(logo()),
     }
     for name, data in outputs.items():
         (RES / name).write_bytes(data)
