@@ -17,6 +17,16 @@ target_link_libraries(tintwright_win PUBLIC tintwright_core ${TW_WIN32_LIBS})
 target_include_directories(tintwright_win PUBLIC ${CMAKE_SOURCE_DIR}/res)
 set(TW_RESOURCES ${CMAKE_SOURCE_DIR}/res/tintwright.rc)
 
+# The maker's web server (the version check and the web-site links) and
+# support address. The defaults lie under the reserved .example domain, so
+# that no build ever calls anybody's real server; a release sets its own:
+#   cmake -DTW_MAKER_HOST=www.example.com -DTW_MAKER_EMAIL=help@example.com ...
+set(TW_MAKER_HOST "www.quillfen.example" CACHE STRING
+    "Host (and :port) of the maker's web server, reached over plain http")
+set(TW_MAKER_EMAIL "support@quillfen.example" CACHE STRING "The maker's support address")
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/win/dialogs/maker.cpp APPEND PROPERTY
+  COMPILE_DEFINITIONS TW_MAKER_HOST="${TW_MAKER_HOST}" TW_MAKER_EMAIL="${TW_MAKER_EMAIL}")
+
 if(MINGW)
   target_compile_options(tintwright_win PRIVATE -Wall -Wextra -Wno-missing-field-initializers)
   # Self-contained: no MinGW runtime DLL next to the exe; unused code dropped.

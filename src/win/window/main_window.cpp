@@ -71,6 +71,8 @@ void MainWindow::AddWindowMenuItems(MenuItem& mainMenu) {
   stayInTrayItem_ = &mainMenu.Add(design::kStayInTrayItem);
   stayInTrayItem_->Checked = true;
   stayInTrayItem_->OnClick = [this](MenuItem& item) { ToggleStayInTray(item); };
+  // "Run on Startup" belongs here, between the tray item and the web site.
+  information_.AddMenuItems(mainMenu);
   mainMenu.AddSeparator(design::kBeforeExitSeparator);
   mainMenu.Add(design::kExitItem).OnClick = [this](MenuItem&) { Exit(); };
 }

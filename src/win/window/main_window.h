@@ -15,6 +15,7 @@
 #include "win/window/magnifier_panel.h"
 #include "win/window/palette.h"
 #include "win/window/settings_storage.h"
+#include "win/window/update_and_help.h"
 #include "win/window/window_layout.h"
 
 namespace tw::win {
@@ -52,6 +53,7 @@ class MainWindow : public Form {
   MagnifierPanel& Magnifier() { return magnifier_; }
   WindowLayout& Layout() { return layout_; }
   PopupMenu& MainMenu() { return *mainMenu_; }
+  UpdateAndHelp& Information() { return information_; }
 
  protected:
   void CloseRequested() override;
@@ -101,6 +103,8 @@ class MainWindow : public Form {
   bool allowCloseFromCommandLine_ = false;
   bool shownOnce_ = false;
   bool closing_ = false;
+  // After version_, which it shows.
+  UpdateAndHelp information_{*this, version_};
 };
 
 }  // namespace tw::win

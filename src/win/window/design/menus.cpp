@@ -29,6 +29,12 @@ const MenuItemDesign kRedoItem{L"RedoColorchange1", L"Redo Colorchange", CtrlAlt
 const MenuItemDesign kStayInTrayItem{L"StayinSystemTray1", L"Stay in System Tray"};
 const MenuItemDesign kExitItem{L"Exit1", L"Exit", {VK_F4, false, false, true}, 0, kExitCommand};
 
+const MenuItemDesign kWebSiteItem{L"VisitQuillfenSoftwareWebsite1",
+                                  L"Visit Quillfen Software Website"};
+const MenuItemDesign kCheckUpdateItem{L"mnuCheckUpdate", L"Check for New Version..."};
+const MenuItemDesign kHelpItem{L"ShowHelpfile1", L"Show Helpfile", {VK_F1}};
+const MenuItemDesign kAboutItem{L"AboutTintwright1", L"About Tintwright..."};
+
 const MenuItemDesign kZoomMenu{L"Zoom1", L"Zoom"};
 const MenuItemDesign kZoomFactorMenu{L"ZoomFactor1", L"Zoom Factor"};
 

@@ -28,6 +28,15 @@ inline constexpr wchar_t kBeforeColorListSeparator[] = L"N11";
 inline constexpr wchar_t kBeforeStayInTraySeparator[] = L"N7";
 inline constexpr wchar_t kBeforeExitSeparator[] = L"N6";
 
+// The maker's web site, the version check, the help file and About.
+inline constexpr wchar_t kBeforeWebSiteSeparator[] = L"N1";
+extern const MenuItemDesign kWebSiteItem;
+extern const MenuItemDesign kCheckUpdateItem;
+inline constexpr wchar_t kBeforeHelpSeparator[] = L"N2";
+extern const MenuItemDesign kHelpItem;
+inline constexpr wchar_t kBeforeAboutSeparator[] = L"N5";
+extern const MenuItemDesign kAboutItem;
+
 // Zoom: factors, crosshair, coordinates.
 extern const MenuItemDesign kZoomMenu;
 extern const MenuItemDesign kZoomFactorMenu;
