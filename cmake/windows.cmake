@@ -58,7 +58,8 @@ add_subdirectory(${TW_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest
 file(GLOB TW_GUI_TEST_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/tests/gui/*.cpp)
 add_executable(tintwright_gui_tests ${TW_GUI_TEST_SOURCES} ${TW_RESOURCES})
-target_link_libraries(tintwright_gui_tests PRIVATE tintwright_win gtest gmock)
+# Winsock: the version check's tests serve their own answers on 127.0.0.1.
+target_link_libraries(tintwright_gui_tests PRIVATE tintwright_win gtest gmock ws2_32)
 # The core's fixture files, loaded from disk by the file layer's tests.
 target_compile_definitions(tintwright_gui_tests PRIVATE
   TW_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/unit/data")
