@@ -46,6 +46,16 @@ if(MINGW)
            COMMAND sh ${CMAKE_SOURCE_DIR}/tools/check-exe.sh
                    $<TARGET_FILE:Tintwright>)
   set_tests_properties(exe_is_self_contained PROPERTIES TIMEOUT 60)
+  # The release package, made from the very exe these tests run, then
+  # checked: its three files, and its exe byte for byte the tested one.
+  add_test(NAME package_is_built
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tools/package.sh --no-build
+                   $<TARGET_FILE:Tintwright>)
+  add_test(NAME package_holds_the_tested_exe
+           COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-package.sh $<TARGET_FILE:Tintwright>)
+  set_tests_properties(package_is_built PROPERTIES TIMEOUT 120 FIXTURES_SETUP package)
+  set_tests_properties(package_holds_the_tested_exe PROPERTIES TIMEOUT 60
+                       FIXTURES_REQUIRED package)
 endif()
 
 # GoogleTest from the sources Debian ships, built with the cross compiler.

@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine
   xvfb x11-utils imagemagick                 # a display for Wine, and screenshots of it
+  fp-utils zip unzip python3                 # the help file (chmcmd) and the release package
 )
 
 missing=()
