@@ -16,6 +16,12 @@ target_link_libraries(tintwright_win PUBLIC tintwright_core ${TW_WIN32_LIBS})
 # The resource ids are shared by the .rc and the code.
 target_include_directories(tintwright_win PUBLIC ${CMAKE_SOURCE_DIR}/res)
 set(TW_RESOURCES ${CMAKE_SOURCE_DIR}/res/tintwright.rc)
+# windres names no dependencies: a redrawn icon, cursor or bitmap must
+# rebuild the resources all the same.
+file(GLOB TW_RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.ico
+     ${CMAKE_SOURCE_DIR}/res/*.cur ${CMAKE_SOURCE_DIR}/res/*.bmp
+     ${CMAKE_SOURCE_DIR}/res/*.manifest)
+set_source_files_properties(${TW_RESOURCES} PROPERTIES OBJECT_DEPENDS "${TW_RESOURCE_FILES}")
 
 # The maker's web server (the version check and the web-site links) and
 # support address. The defaults lie under the reserved .example domain, so

@@ -104,3 +104,49 @@ def bmp24(pixels):
     offset = 14 + len(info)
     return struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset) + \
         info + body
+
+
+def _median_cut(counts, size):
+    """Up to `size` colors for the (r, g, b) -> count table: the boxes of
+    colors are halved at the median of their widest channel, the box with
+    the most pixels first, and each box becomes its weighted mean."""
+    boxes = [sorted(counts.items())]
+    while len(boxes) < size:
+        splittable = [b for b in boxes if len(b) > 1]
+        if not splittable:
+            break
+        box = max(splittable, key=lambda b: sum(count for _, count in b))
+        boxes.remove(box)
+        channel = max(range(3), key=lambda c: max(k[c] for k, _ in box) -
+                      min(k[c] for k, _ in box))
+        box.sort(key=lambda item: item[0][channel])
+        half, seen = sum(count for _, count in box) / 2, 0
+        for cut, (_, count) in enumerate(box[:-1], 1):
+            seen += count
+            if seen >= half:
+                break
+        boxes += [box[:cut], box[cut:]]
+    return [tuple(round(sum(k[c] * n for k, n in box) / sum(n for _, n in box))
+                  for c in range(3)) for box in boxes]
+
+
+def bmp8(pixels):
+    """An 8-bit BMP file whose palette of at most 256 colors is chosen for
+    the picture; a third the size of bmp24 for the same picture."""
+    height, width = len(pixels), len(pixels[0])
+    counts = {}
+    for row in pixels:
+        for r, g, b, _ in row:
+            counts[(r, g, b)] = counts.get((r, g, b), 0) + 1
+    palette = _median_cut(counts, 256)
+    nearest = {color: min(range(len(palette)), key=lambda i: sum(
+        (a - b) ** 2 for a, b in zip(color, palette[i]))) for color in counts}
+    stride = _row_stride(8 * width)
+    body = b"".join(bytes(nearest[(r, g, b)] for r, g, b, _ in row).ljust(stride, b"\0")
+                    for row in reversed(pixels))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 0, len(body), 0, 0,
+                       len(palette), 0)
+    colors = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    offset = 14 + len(info) + len(colors)
+    return struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset) + \
+        info + colors + body

@@ -263,7 +263,7 @@ def main():
         "grab.bmp": image_files.bmp24(
             [sum(rows, []) for rows in zip(grab_glyph(), grab_glyph("3"),
                                           grab_glyph("5"))]),
-        "logo.bmp": image_files.bmp24(logo()),
+        "logo.bmp": image_files.bmp8(logo()),
     }
     for name, data in outputs.items():
         (RES / name).write_bytes(data)
