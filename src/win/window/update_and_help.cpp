@@ -44,11 +44,12 @@ void UpdateAndHelp::OpenWebSite() {
 }
 
 void UpdateAndHelp::StartCheck() {
-  if (!job_.Idle()) return;
+  if (CheckRunning()) return;
+  if (!job_) job_ = std::make_unique<BackgroundJob>();
   checkItem_->Enabled = false;
   lastFailure_.clear();
   const std::wstring url = maker_.VersionFileUrl();
-  job_.Start(
+  job_->Start(
       [this, url] {
         try {
           fetched_ = FetchHttpBody(url, kVersionFileLimits);

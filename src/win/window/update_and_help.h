@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -36,7 +37,7 @@ class UpdateAndHelp {
   // How documents, links and the help viewer are opened.
   void SetShellOpener(ShellOpener opener) { opener_ = std::move(opener); }
 
-  bool CheckRunning() const { return !job_.Idle(); }
+  bool CheckRunning() const { return job_ && !job_->Idle(); }
   // Why the latest check failed; empty after one that succeeded.
   const std::string& LastCheckFailure() const { return lastFailure_; }
   // The dialogs while they show, else null.
@@ -64,7 +65,9 @@ class UpdateAndHelp {
   UpdateDialog* updateDialog_ = nullptr;
   AboutBox* aboutBox_ = nullptr;
   HttpFetchResult fetched_;  // written by the worker, read once it has ended
-  BackgroundJob job_;        // last, so the worker ends before what it writes goes
+  // Made at the first check, so that a start makes no window for it; last,
+  // so that the worker ends before what it writes goes.
+  std::unique_ptr<BackgroundJob> job_;
 };
 
 }  // namespace tw::win
