@@ -23,6 +23,7 @@ MainWindow::MainWindow(std::wstring settingsFile)
   color_.OnFollow = [this](ColorSource source) { FollowColor(source); };
   frame_.OnTextShownChanged = [this](bool shown) { palette_.OfferTextColor(shown); };
   ReadWindowSettings();
+  CreateShellParts();
 }
 
 MainWindow::~MainWindow() {
@@ -65,6 +66,7 @@ void MainWindow::AddWindowMenuItems(MenuItem& mainMenu) {
   stayInTrayItem_ = &mainMenu.Add(design::kStayInTrayItem);
   stayInTrayItem_->Checked = true;
   stayInTrayItem_->OnClick = [this](MenuItem& item) { ToggleStayInTray(item); };
+  runAtLogon_ = std::make_unique<RunAtLogonItem>(mainMenu);
   mainMenu.AddSeparator(design::kBeforeExitSeparator);
   mainMenu.Add(design::kExitItem).OnClick = [this](MenuItem&) { Exit(); };
 }

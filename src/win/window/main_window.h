@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "win/platform/handles.h"
@@ -14,7 +15,9 @@
 #include "win/window/form_storage.h"
 #include "win/window/magnifier_panel.h"
 #include "win/window/palette.h"
+#include "win/window/run_at_logon_item.h"
 #include "win/window/settings_storage.h"
+#include "win/window/tray_icon.h"
 
 namespace tw::win {
 
@@ -52,6 +55,11 @@ class MainWindow : public Form {
   void SetStartColorCode(std::wstring code) { startColorCode_ = std::move(code); }
   // Whether a close request ends the program rather than hiding it.
   bool AllowClose() const { return allowClose_; }
+  // "/notray": no icon in the notification area.
+  void RemoveTrayIcon();
+  // "/autostart": the program waits in the notification area; with no icon
+  // to come back through, the window shows after all.
+  void StartHiddenInTray();
 
   // "major.minor" of the program file, as the caption shows it.
   const std::wstring& Version() const { return version_; }
@@ -65,6 +73,8 @@ class MainWindow : public Form {
   Palette& Slots() { return palette_; }
   ColorNameList& Names() { return names_; }
   MagnifierPanel& Magnifier() { return magnifier_; }
+  TrayIcon& Tray() { return *tray_; }
+  RunAtLogonItem& RunAtLogon() { return *runAtLogon_; }
 
  protected:
   void CloseRequested() override;
@@ -93,9 +103,11 @@ class MainWindow : public Form {
   // Saves the stored properties and the window's own settings, then closes.
   void SaveAndClose();
   void WriteWindowSettings();
-  // While no tray icon exists there is nowhere to hide to, so a close
-  // request really closes.
-  bool HasTrayIcon() const { return false; }
+  // The tray icon, once the window is built, and what follows the menu.
+  void CreateShellParts();
+  // Whether there is an icon to hide to; without one a close request really
+  // closes.
+  bool HasTrayIcon() const;
 
   SettingsStorage settings_;
   FormStorage formStorage_;
@@ -106,6 +118,8 @@ class MainWindow : public Form {
   Palette palette_;
   ColorNameList names_;
   MagnifierPanel magnifier_;
+  std::unique_ptr<RunAtLogonItem> runAtLogon_;
+  std::unique_ptr<TrayIcon> tray_;
   MenuItem* alwaysOnTopItem_ = nullptr;
   MenuItem* stayInTrayItem_ = nullptr;
   KernelHandle runningMutex_;

@@ -72,6 +72,8 @@ void MainWindow::Show() {
   if (!shownOnce_ && !formStorage_.Restore()) CenterOnScreen();
   shownOnce_ = true;
   PrepareFirstShow();
+  // The application window carries the program's taskbar button.
+  ShowWindow(Application::Instance().Handle(), SW_SHOWNA);
   ShowWindow(Handle(), SW_SHOWNORMAL);
   NoteVisibility(true);
   SetStayOnTop(alwaysOnTopItem_->Checked);
@@ -98,7 +100,11 @@ void MainWindow::ApplyStartColorCode() {
 
 void MainWindow::CloseRequested() {
   // Without a tray icon to come back through, hiding would strand the user.
-  if (allowClose_ || !HasTrayIcon()) SaveAndClose();
+  if (allowClose_ || !HasTrayIcon()) {
+    SaveAndClose();
+  } else {
+    tray_->HideProgram();
+  }
 }
 
 void MainWindow::Exit() {
@@ -141,6 +147,7 @@ void MainWindow::EndSession(bool ending) {
 }
 
 void MainWindow::Destroyed() {
+  ShowWindow(Application::Instance().Handle(), SW_HIDE);  // no taskbar button is left behind
   if (Application::Instance().MainForm() == this) Application::Instance().Terminate();
 }
 
