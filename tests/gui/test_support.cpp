@@ -140,8 +140,10 @@ COLORREF ScreenPixel(HWND window, POINT client) {
 ProgramRun::ProgramRun(const TempFolder& folder, const std::wstring& arguments)
     : folder_(folder.Path()) {
   const std::filesystem::path exe = folder_ / L"Tintwright.exe";
-  std::filesystem::copy_file(TestProgramFolder() / L"Tintwright.exe", exe,
-                             std::filesystem::copy_options::overwrite_existing);
+  // A second start from the same folder runs the same file, which the first
+  // keeps open.
+  if (!std::filesystem::exists(exe))
+    std::filesystem::copy_file(TestProgramFolder() / L"Tintwright.exe", exe);
   std::wstring commandLine = L"\"" + exe.wstring() + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);

@@ -47,8 +47,9 @@ std::wstring WindowText(HWND window);
 COLORREF ScreenPixel(HWND window, POINT client);
 
 // The real Tintwright.exe, copied from beside the test program into a
-// folder of its own (so that its settings file lands there) and started
-// with the given arguments. Ended by force if a test leaves it running.
+// folder of its own (so that its settings file lands there), unless an
+// earlier run put it there, and started with the given arguments. Ended by
+// force if a test leaves it running.
 class ProgramRun {
  public:
   ProgramRun(const TempFolder& folder, const std::wstring& arguments);
@@ -64,6 +65,7 @@ class ProgramRun {
   // The exit code, or STILL_ACTIVE on time-out.
   DWORD WaitForExit(std::chrono::milliseconds timeout = 20s);
   std::filesystem::path SettingsFile() const;
+  std::filesystem::path ProgramFile() const { return folder_ / L"Tintwright.exe"; }
 
  private:
   std::filesystem::path folder_;
