@@ -44,6 +44,13 @@ LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wPara
       case WM_SETFOCUS:
         application.PassFocusToMainForm();
         return 0;
+      case WM_CLOSE:
+        // "Close" on the taskbar button is the main window's close request;
+        // left to the system it would destroy this window and the main
+        // window with it, unsaved.
+        if (application.mainForm_ && application.mainForm_->Handle())
+          PostMessageW(application.mainForm_->Handle(), WM_CLOSE, 0, 0);
+        return 0;
       default:
         break;
     }
