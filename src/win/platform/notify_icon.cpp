@@ -8,6 +8,7 @@ namespace {
 constexpr int kRetryAttempts = 31;
 constexpr UINT kRetryIntervalMs = 1000;
 constexpr UINT kTipLength = 127;
+constexpr UINT kAddFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 
 bool ShellNotReady(DWORD error) { return error == ERROR_SUCCESS || error == ERROR_TIMEOUT; }
 
@@ -46,7 +47,7 @@ void NotifyIcon::Added() {
 void NotifyIcon::Add() {
   if (shown_ || pending_ == Pending::kAdd) return;
   StopRetrying();
-  if (Call(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP)) {
+  if (Call(NIM_ADD, kAddFlags)) {
     Added();
   } else if (ShellNotReady(GetLastError())) {
     StartRetrying(Pending::kAdd);
@@ -89,21 +90,16 @@ void NotifyIcon::Retry() {
   // An earlier call may have reached the shell although it reported a
   // failure: asking to change the icon tells whether it is there.
   const bool exists = Call(NIM_MODIFY, 0);
-  bool done = false;
-  if (what == Pending::kAdd) {
-    done = exists || Call(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    if (done) {
-      StopRetrying();
+  const bool done =
+      what == Pending::kAdd ? exists || Call(NIM_ADD, kAddFlags) : !exists || Call(NIM_DELETE, 0);
+  if (done) {
+    StopRetrying();
+    if (what == Pending::kAdd) {
       Added();
-      return;
-    }
-  } else {
-    done = !exists || Call(NIM_DELETE, 0);
-    if (done) {
-      StopRetrying();
+    } else {
       shown_ = false;
-      return;
     }
+    return;
   }
   if (attemptsLeft_ > 0 && ShellNotReady(GetLastError())) return;
   StopRetrying();
