@@ -127,6 +127,7 @@ TEST_F(TrayTest, IconComesBackWhenTheTaskbarIsMadeAgain) {
 struct CloseCase {
   const char* name;
   bool stayInTray;
+  bool fromTaskbar;  // "Close" on the taskbar button, else the window's own
   bool hides;
 };
 
@@ -138,18 +139,30 @@ TEST_P(TrayClose, ClosingHidesOnlyWhileStayingInTheTray) {
   if (Window().FindMenuItem(L"StayinSystemTray1")->Checked != GetParam().stayInTray)
     Window().FindMenuItem(L"StayinSystemTray1")->Click();
   Window().Show();
-  PostMessageW(Main(), WM_CLOSE, 0, 0);
+  if (GetParam().fromTaskbar) {
+    PostMessageW(ApplicationWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  } else {
+    PostMessageW(Main(), WM_CLOSE, 0, 0);
+  }
   if (GetParam().hides) {
     EXPECT_TRUE(RunUntil([&] { return ProgramHidden(); }));
     EXPECT_NE(Main(), nullptr);
   } else {
     EXPECT_TRUE(RunUntil([&] { return Main() == nullptr; }));
+    // Ended as "Exit" ends: the settings are saved.
+    window_.reset();
+    EXPECT_NE(
+        ReadFileBytes(folder_.Path() / L"Tintwright.ini").find("StayinSystemTray1_Checked=FALSE"),
+        std::string::npos);
   }
+  EXPECT_TRUE(IsWindow(ApplicationWindow()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, TrayClose,
-                         testing::Values(CloseCase{"StayingInTray", true, true},
-                                         CloseCase{"NotStaying", false, false}),
+                         testing::Values(CloseCase{"StayingInTray", true, false, true},
+                                         CloseCase{"NotStaying", false, false, false},
+                                         CloseCase{"StayingInTrayFromTaskbar", true, true, true},
+                                         CloseCase{"NotStayingFromTaskbar", false, true, false}),
                          [](const testing::TestParamInfo<CloseCase>& info) {
                            return info.param.name;
                          });
