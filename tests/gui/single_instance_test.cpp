@@ -68,6 +68,7 @@ class SharedList {
   SharedList& operator=(const SharedList&) = delete;
 
   bool Open() const { return bytes_ != nullptr; }
+  std::uint8_t* Bytes() const { return bytes_; }
   HANDLE Mapping() const { return mapping_; }
   std::uint16_t Word(size_t offset) const {
     return static_cast<std::uint16_t>(bytes_[offset] | bytes_[offset + 1] << 8);
@@ -271,6 +272,36 @@ TEST(SingleInstance, CopyEndedByForceDoesNotKeepALaterStartFromRunning) {
   EXPECT_EQ(all.Id(0), second.ProcessId());
   EXPECT_TRUE(EndByExitCommand(second));
   EXPECT_EQ(all.Count(), 0);
+}
+
+TEST(SingleInstance, StartGoesOnAloneWhenTheLockIsHeldTooLong) {
+  TempFolder folder;
+  // As a copy that hangs, or died, holding the lock: taken by a thread that
+  // will not give it back while the start waits.
+  const std::wstring lock = BaseName(folder.Path() / L"Tintwright.exe") + L"_Otx";
+  HANDLE event = CreateEventW(nullptr, FALSE, FALSE, (L"Optex_Event_" + lock).c_str());
+  SharedList record(L"Optex_MMF_" + lock, true);
+  ASSERT_TRUE(record.Open());
+  const std::uint32_t taken[] = {0, 1, GetCurrentThreadId(), 1};
+  std::memcpy(record.Bytes(), taken, sizeof(taken));
+
+  const auto started = std::chrono::steady_clock::now();
+  ProgramRun run(folder, L"");
+  HWND window = nullptr;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        window = FindProcessWindow(run.ProcessId(), L"TfrmColorPick");
+        return window && IsWindowVisible(window);
+      },
+      30s));
+  const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - started);
+  std::cout << "the start waited for the lock and showed after " << took.count() << " ms\n";
+  // Not registered: it made no lists.
+  SharedList all(BaseName(run.ProgramFile()) + L"_All", false);
+  EXPECT_FALSE(all.Open());
+  EXPECT_TRUE(EndByExitCommand(run));
+  CloseHandle(event);
 }
 
 // A list that some other process wrote with a count past the record's end:
