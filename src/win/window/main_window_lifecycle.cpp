@@ -72,8 +72,10 @@ void MainWindow::Show() {
   if (!shownOnce_ && !formStorage_.Restore()) CenterOnScreen();
   shownOnce_ = true;
   PrepareFirstShow();
-  // The application window carries the program's taskbar button.
-  ShowWindow(Application::Instance().Handle(), SW_SHOWNA);
+  // The application window carries the program's taskbar button; a window
+  // that shows is a program that is not minimized.
+  HWND application = Application::Instance().Handle();
+  ShowWindow(application, IsIconic(application) ? SW_RESTORE : SW_SHOWNA);
   ShowWindow(Handle(), SW_SHOWNORMAL);
   NoteVisibility(true);
   SetStayOnTop(alwaysOnTopItem_->Checked);
