@@ -27,6 +27,7 @@ MainWindow::MainWindow(std::wstring settingsFile)
   frame_.OnTextShownChanged = [this](bool shown) { palette_.OfferTextColor(shown); };
   OnMouseWheel = [this](bool up) { StepControlUnderPointer(*this, up); };
   ReadWindowSettings();
+  CreateShellParts();
 }
 
 MainWindow::~MainWindow() {
@@ -71,6 +72,7 @@ void MainWindow::AddWindowMenuItems(MenuItem& mainMenu) {
   stayInTrayItem_ = &mainMenu.Add(design::kStayInTrayItem);
   stayInTrayItem_->Checked = true;
   stayInTrayItem_->OnClick = [this](MenuItem& item) { ToggleStayInTray(item); };
+  runAtLogon_ = std::make_unique<RunAtLogonItem>(mainMenu);
   mainMenu.AddSeparator(design::kBeforeExitSeparator);
   mainMenu.Add(design::kExitItem).OnClick = [this](MenuItem&) { Exit(); };
 }
