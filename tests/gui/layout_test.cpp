@@ -332,12 +332,7 @@ TEST_F(Layouts, TheSettingsButtonOpensTheMainMenuAtThePointer) {
   auto& button = static_cast<win::SpeedButton&>(*window.FindControl(L"btnOptions"));
   RECT r;
   GetWindowRect(button.Handle(), &r);
-  SetCursorPos(r.left + 5, r.top + 5);
-  ASSERT_TRUE(WaitUntil([&] {
-    POINT p;
-    GetCursorPos(&p);
-    return p.x == r.left + 5 && p.y == r.top + 5;
-  }));
+  ASSERT_TRUE(MovePointerTo({r.left + 5, r.top + 5}));
   bool opened = false;
   RECT place{};
   {

@@ -35,13 +35,10 @@ class MouseWheel : public testing::Test {
   void Turn(const win::Control& target, bool up, HWND focus = nullptr) {
     RECT r;
     GetWindowRect(target.Handle(), &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    ASSERT_TRUE(WaitUntil([&] {
-      POINT p;
-      GetCursorPos(&p);
-      return WindowFromPoint(p) == target.Handle();
-    })) << "the pointer never got over "
-        << win::Narrow(target.Name());
+    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ASSERT_TRUE(MovePointerTo(centre));
+    ASSERT_EQ(WindowFromPoint(centre), target.Handle())
+        << "the pointer is not over " << win::Narrow(target.Name());
     const HWND receiver = focus ? focus : target.Handle();
     SendMessageW(receiver, WM_MOUSEWHEEL, MAKEWPARAM(0, up ? WHEEL_DELTA : -WHEEL_DELTA),
                  MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));

@@ -93,6 +93,9 @@ TEST_P(StartupVisibility, SwitchesDecideWhetherTheWindowShows) {
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(run.WaitForIdle());
   EXPECT_EQ(IsWindowVisible(window) != FALSE, GetParam().visible);
+  // The taskbar button comes and goes with the application window.
+  HWND application = FindProcessWindow(run.ProcessId(), L"TApplication");
+  EXPECT_EQ(IsWindowVisible(application) != FALSE, GetParam().visible);
   ASSERT_TRUE(EndByExitCommand(run, window));
   // A run that never showed the window still writes its settings at exit.
   EXPECT_NE(ReadFileBytes(run.SettingsFile()).find("[Tintwright]\r\n"), std::string::npos);

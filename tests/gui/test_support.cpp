@@ -70,6 +70,22 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
   }
 }
 
+bool MovePointerTo(POINT target) {
+  constexpr int kSteadyPolls = 5;
+  int steady = 0;
+  SetCursorPos(target.x, target.y);
+  return WaitUntil([&] {
+    POINT now;
+    GetCursorPos(&now);
+    if (now.x != target.x || now.y != target.y) {
+      SetCursorPos(target.x, target.y);
+      steady = 0;
+      return false;
+    }
+    return ++steady >= kSteadyPolls;
+  });
+}
+
 TempFolder::TempFolder() {
   static int counter = 0;
   wchar_t base[MAX_PATH] = {};
@@ -165,8 +181,10 @@ std::vector<COLORREF> ScreenArea(HWND window, const RECT& area) {
 ProgramRun::ProgramRun(const TempFolder& folder, const std::wstring& arguments)
     : folder_(folder.Path()) {
   const std::filesystem::path exe = folder_ / L"Tintwright.exe";
-  std::filesystem::copy_file(TestProgramFolder() / L"Tintwright.exe", exe,
-                             std::filesystem::copy_options::overwrite_existing);
+  // A second start from the same folder runs the same file, which the first
+  // keeps open.
+  if (!std::filesystem::exists(exe))
+    std::filesystem::copy_file(TestProgramFolder() / L"Tintwright.exe", exe);
   std::wstring commandLine = L"\"" + exe.wstring() + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);

@@ -19,6 +19,11 @@ using namespace std::chrono_literals;
 // until it holds or the deadline passes. Answers the last result.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 10s);
 
+// Puts the pointer at a screen point and waits until it stays there: under
+// Wine a move that an earlier warp of the pointer left queued can still
+// arrive and put it back. False when it never settled.
+bool MovePointerTo(POINT target);
+
 // A fresh folder under the temporary folder, removed again with everything
 // in it.
 class TempFolder {
@@ -50,8 +55,9 @@ COLORREF ScreenPixel(HWND window, POINT client);
 std::vector<COLORREF> ScreenArea(HWND window, const RECT& area);
 
 // The real Tintwright.exe, copied from beside the test program into a
-// folder of its own (so that its settings file lands there) and started
-// with the given arguments. Ended by force if a test leaves it running.
+// folder of its own (so that its settings file lands there), unless an
+// earlier run put it there, and started with the given arguments. Ended by
+// force if a test leaves it running.
 class ProgramRun {
  public:
   ProgramRun(const TempFolder& folder, const std::wstring& arguments);
@@ -67,6 +73,7 @@ class ProgramRun {
   // The exit code, or STILL_ACTIVE on time-out.
   DWORD WaitForExit(std::chrono::milliseconds timeout = 20s);
   std::filesystem::path SettingsFile() const;
+  std::filesystem::path ProgramFile() const { return folder_ / L"Tintwright.exe"; }
 
  private:
   std::filesystem::path folder_;

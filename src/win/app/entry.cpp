@@ -4,10 +4,13 @@
 #include <shellapi.h>
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/settings/command_line.h"
+#include "win/app/instance_coordinator.h"
+#include "win/platform/files.h"
 #include "win/platform/text.h"
 #include "win/widgets/application.h"
 #include "win/window/main_window.h"
@@ -35,14 +38,23 @@ int RunTintwright() {
   Application& application = Application::Instance();
   try {
     const StartupOptions options = ParseCommandLine(CommandLineArguments());
-    // The single-instance check belongs here, before the application object
-    // is set up, when options.RunsSingleInstanceCheck().
+    std::unique_ptr<InstanceCoordinator> coordinator;
+    if (options.RunsSingleInstanceCheck()) {
+      coordinator = InstanceCoordinator::Open(ProgramFilePath());
+      // Another copy runs and has been brought forward: this start is done.
+      if (coordinator && !coordinator->CheckSingleInstance()) return 0;
+    }
     application.Initialize(L"Tintwright", L"Tintwright.chm");
     MainWindow mainWindow(SettingsFileBesideProgram());
     application.SetMainForm(&mainWindow);
+    if (options.noTray) mainWindow.RemoveTrayIcon();
     if (options.allowClose) mainWindow.AllowCloseFromCommandLine();
     if (!options.colorCode.empty()) mainWindow.SetStartColorCode(Widen(options.colorCode));
-    if (!options.autostart) mainWindow.Show();
+    if (options.autostart) {
+      mainWindow.StartHiddenInTray();
+    } else {
+      mainWindow.Show();
+    }
     const int exitCode = application.Run();
     application.SetMainForm(nullptr);
     return exitCode;

@@ -7,6 +7,7 @@
 #include <exception>
 #include <utility>
 
+#include "win/platform/system_error.h"
 #include "win/platform/text.h"
 
 namespace tw::win {
@@ -36,21 +37,6 @@ class FileHandle {
  private:
   HANDLE handle_;
 };
-
-// The system's own words for an error code, on one line; never empty, so a
-// report always says why.
-std::string SystemReason(DWORD error) {
-  wchar_t text[512];
-  DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK,
-      nullptr, error, 0, text, static_cast<DWORD>(std::size(text)), nullptr);
-  while (length > 0 &&
-         (text[length - 1] == L' ' || text[length - 1] == L'\r' || text[length - 1] == L'\n')) {
-    --length;
-  }
-  if (length == 0) return "System error " + std::to_string(error) + ".";
-  return Narrow(std::wstring_view(text, length));
-}
 
 bool IsFolder(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -205,16 +191,20 @@ std::wstring FileNameOf(std::wstring_view path) {
   return std::wstring(path);
 }
 
-std::wstring PathBesideProgram(std::wstring_view fileName) {
+std::wstring ProgramFilePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      break;
+      return path;
     }
     path.resize(path.size() * 2);  // cut short: try again with more room
   }
+}
+
+std::wstring PathBesideProgram(std::wstring_view fileName) {
+  std::wstring path = ProgramFilePath();
   path.resize(path.size() - FileNameOf(path).size());
   return path.append(fileName);
 }

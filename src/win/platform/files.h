@@ -42,6 +42,9 @@ bool IsReadOnlyFile(const std::wstring& path);
 // The part of `path` after its last folder separator.
 std::wstring FileNameOf(std::wstring_view path);
 
+// The full path of the program file.
+std::wstring ProgramFilePath();
+
 // The path of a file called `fileName` in the folder of the program file.
 std::wstring PathBesideProgram(std::wstring_view fileName);
 

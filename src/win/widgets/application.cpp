@@ -9,13 +9,15 @@ namespace {
 
 constexpr wchar_t kApplicationClass[] = L"TApplication";
 
-HWND CreateApplicationWindow(const std::wstring& title) {
+HWND CreateApplicationWindow(const std::wstring& title, WNDPROC procedure) {
   RegisterWindowClass(kApplicationClass, kProgramIcon);
-  // Never shown on the screen: it is only the owner of the main window and,
-  // later, the holder of the taskbar button.
-  return CreateWindowExW(0, kApplicationClass, title.c_str(),
-                         WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+  // Of no size, so never seen on the screen: it owns the main window and,
+  // while shown, carries the taskbar button, which goes when it is hidden.
+  HWND window =
+      CreateWindowExW(0, kApplicationClass, title.c_str(), WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX,
+                      0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (window) SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+  return window;
 }
 
 }  // namespace
@@ -28,7 +30,41 @@ Application& Application::Instance() {
 void Application::Initialize(std::wstring title, std::wstring helpFile) {
   title_ = std::move(title);
   helpFile_ = std::move(helpFile);
-  if (!window_) window_ = CreateApplicationWindow(title_);
+  if (!window_) window_ = CreateApplicationWindow(title_, &Application::WindowProc);
+}
+
+LRESULT CALLBACK Application::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const Application& application = Instance();
+  // No C++ exception may unwind through the window system.
+  try {
+    switch (message) {
+      case WM_SYSCOMMAND:
+        if (application.OnSystemCommand && application.OnSystemCommand(wParam & 0xFFF0)) return 0;
+        break;
+      case WM_SETFOCUS:
+        application.PassFocusToMainForm();
+        return 0;
+      case WM_CLOSE:
+        // "Close" on the taskbar button is the main window's close request;
+        // left to the system it would destroy this window and the main
+        // window with it, unsaved.
+        if (application.mainForm_ && application.mainForm_->Handle())
+          PostMessageW(application.mainForm_->Handle(), WM_CLOSE, 0, 0);
+        return 0;
+      default:
+        break;
+    }
+  } catch (const std::exception& error) {
+    application.ShowException(error);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Application::PassFocusToMainForm() const {
+  if (!mainForm_ || !mainForm_->Handle() || !IsWindowVisible(mainForm_->Handle())) return;
+  HWND main = mainForm_->Handle();
+  SetFocus(IsWindowEnabled(main) ? main : GetLastActivePopup(main));
 }
 
 bool Application::TranslateShortCut(const MSG& message) const {

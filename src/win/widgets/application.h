@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <string>
 
 namespace tw::win {
@@ -30,6 +31,11 @@ class Application {
   // Lets the window events that are waiting now run.
   void ProcessMessages();
 
+  // A system command to the application window (SC_MINIMIZE from its
+  // taskbar button, SC_RESTORE from another copy of the program); answers
+  // true when it dealt with the command.
+  std::function<bool(WPARAM command)> OnSystemCommand;
+
   // A plain message box captioned with the title and an OK button.
   void ShowMessage(const std::wstring& text) const;
   // The default error report: the error's text, and the program goes on.
@@ -42,6 +48,10 @@ class Application {
   bool TranslateShortCut(const MSG& message) const;
   void Dispatch(MSG& message) const;
   HWND MessageOwner() const;
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The application window was activated: the keyboard belongs to the main
+  // window, or to the dialog that it waits for.
+  void PassFocusToMainForm() const;
 
   std::wstring title_;
   std::wstring helpFile_;

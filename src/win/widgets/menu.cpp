@@ -106,13 +106,14 @@ void MenuItem::AppendItemsTo(HMENU menu) const {
 PopupMenu::PopupMenu(Form& owner, std::wstring name)
     : owner_(owner), name_(std::move(name)), root_(owner, 0, name_, L"") {}
 
-void PopupMenu::Show(Control& opener, POINT screen) {
+void PopupMenu::Show(Control& opener, POINT screen, HWND tracking) {
   popupComponent_ = &opener;
+  if (OnPopup) OnPopup();
   HMENU menu = CreatePopupMenu();
   root_.AppendItemsTo(menu);
-  const UINT id =
-      static_cast<UINT>(TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                         screen.x, screen.y, owner_.Handle(), nullptr));
+  const UINT id = static_cast<UINT>(
+      TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screen.x, screen.y,
+                       tracking ? tracking : owner_.Handle(), nullptr));
   DestroyMenu(menu);
   if (MenuItem* item = id ? root_.FindById(id) : nullptr) item->Click();
 }

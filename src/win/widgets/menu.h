@@ -103,7 +103,13 @@ class PopupMenu {
   // The control over which the menu was last opened.
   Control* PopupComponent() const { return popupComponent_; }
 
-  void Show(Control& opener, POINT screen);
+  // Opens the menu; `tracking` receives the menu's messages, the form by
+  // default (the notification area's icon has a window of its own).
+  void Show(Control& opener, POINT screen, HWND tracking = nullptr);
+
+  // Runs before each opening, so that check marks can follow what they
+  // show.
+  std::function<void()> OnPopup;
 
  private:
   Form& owner_;

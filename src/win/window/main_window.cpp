@@ -27,6 +27,7 @@ MainWindow::MainWindow(std::wstring settingsFile)
   frame_.OnTextShownChanged = [this](bool shown) { palette_.OfferTextColor(shown); };
   OnMouseWheel = [this](bool up) { StepControlUnderPointer(*this, up); };
   ReadWindowSettings();
+  CreateShellParts();
 }
 
 MainWindow::~MainWindow() {
@@ -71,7 +72,7 @@ void MainWindow::AddWindowMenuItems(MenuItem& mainMenu) {
   stayInTrayItem_ = &mainMenu.Add(design::kStayInTrayItem);
   stayInTrayItem_->Checked = true;
   stayInTrayItem_->OnClick = [this](MenuItem& item) { ToggleStayInTray(item); };
-  // "Run on Startup" belongs here, between the tray item and the web site.
+  runAtLogon_ = std::make_unique<RunAtLogonItem>(mainMenu);
   information_.AddMenuItems(mainMenu);
   mainMenu.AddSeparator(design::kBeforeExitSeparator);
   mainMenu.Add(design::kExitItem).OnClick = [this](MenuItem&) { Exit(); };

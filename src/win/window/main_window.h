@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "win/platform/handles.h"
@@ -14,7 +15,9 @@
 #include "win/window/form_storage.h"
 #include "win/window/magnifier_panel.h"
 #include "win/window/palette.h"
+#include "win/window/run_at_logon_item.h"
 #include "win/window/settings_storage.h"
+#include "win/window/tray_icon.h"
 #include "win/window/update_and_help.h"
 #include "win/window/window_layout.h"
 
@@ -40,6 +43,11 @@ class MainWindow : public Form {
   void SetStartColorCode(std::wstring code) { startColorCode_ = std::move(code); }
   // Whether a close request ends the program rather than hiding it.
   bool AllowClose() const { return allowClose_; }
+  // "/notray": no icon in the notification area.
+  void RemoveTrayIcon();
+  // "/autostart": the program waits in the notification area; with no icon
+  // to come back through, the window shows after all.
+  void StartHiddenInTray();
 
   // "major.minor" of the program file, as the caption shows it.
   const std::wstring& Version() const { return version_; }
@@ -53,6 +61,8 @@ class MainWindow : public Form {
   MagnifierPanel& Magnifier() { return magnifier_; }
   WindowLayout& Layout() { return layout_; }
   PopupMenu& MainMenu() { return *mainMenu_; }
+  TrayIcon& Tray() { return *tray_; }
+  RunAtLogonItem& RunAtLogon() { return *runAtLogon_; }
   UpdateAndHelp& Information() { return information_; }
 
  protected:
@@ -80,9 +90,11 @@ class MainWindow : public Form {
   // Saves the stored properties and the window's own settings, then closes.
   void SaveAndClose();
   void WriteWindowSettings();
-  // While no tray icon exists there is nowhere to hide to, so a close
-  // request really closes.
-  bool HasTrayIcon() const { return false; }
+  // The tray icon, once the window is built, and what follows the menu.
+  void CreateShellParts();
+  // Whether there is an icon to hide to; without one a close request really
+  // closes.
+  bool HasTrayIcon() const;
 
   SettingsStorage settings_;
   FormStorage formStorage_;
@@ -95,6 +107,8 @@ class MainWindow : public Form {
   MagnifierPanel magnifier_;
   WindowLayout layout_;
   PopupMenu* mainMenu_ = nullptr;
+  std::unique_ptr<RunAtLogonItem> runAtLogon_;
+  std::unique_ptr<TrayIcon> tray_;
   MenuItem* stayInTrayItem_ = nullptr;
   KernelHandle runningMutex_;
   std::wstring version_;

@@ -53,6 +53,10 @@ void MainWindow::Show() {
   if (!shownOnce_ && !formStorage_.Restore()) CenterOnScreen();
   shownOnce_ = true;
   PrepareFirstShow();
+  // The application window carries the program's taskbar button; a window
+  // that shows is a program that is not minimized.
+  HWND application = Application::Instance().Handle();
+  ShowWindow(application, IsIconic(application) ? SW_RESTORE : SW_SHOWNA);
   ShowWindow(Handle(), SW_SHOWNORMAL);
   NoteVisibility(true);
   layout_.ApplyStayOnTop();
@@ -79,7 +83,11 @@ void MainWindow::ApplyStartColorCode() {
 
 void MainWindow::CloseRequested() {
   // Without a tray icon to come back through, hiding would strand the user.
-  if (allowClose_ || !HasTrayIcon()) SaveAndClose();
+  if (allowClose_ || !HasTrayIcon()) {
+    SaveAndClose();
+  } else {
+    tray_->HideProgram();
+  }
 }
 
 void MainWindow::Exit() {
@@ -122,6 +130,7 @@ void MainWindow::EndSession(bool ending) {
 }
 
 void MainWindow::Destroyed() {
+  ShowWindow(Application::Instance().Handle(), SW_HIDE);  // no taskbar button is left behind
   if (Application::Instance().MainForm() == this) Application::Instance().Terminate();
 }
 

@@ -27,6 +27,7 @@ const std::array<MenuItemDesign, 3> kLayoutItems = {{
 const MenuItemDesign kUndoItem{L"UndoColorChange1", L"Undo Colorchange", Ctrl('Z')};
 const MenuItemDesign kRedoItem{L"RedoColorchange1", L"Redo Colorchange", CtrlAlt('Z')};
 const MenuItemDesign kStayInTrayItem{L"StayinSystemTray1", L"Stay in System Tray"};
+const MenuItemDesign kRunAtLogonItem{L"RunonStartup1", L"Run on Startup"};
 const MenuItemDesign kExitItem{L"Exit1", L"Exit", {VK_F4, false, false, true}, 0, kExitCommand};
 
 const MenuItemDesign kWebSiteItem{L"VisitQuillfenSoftwareWebsite1",

@@ -22,6 +22,7 @@ inline constexpr wchar_t kAfterLayoutSeparator[] = L"N4";
 extern const MenuItemDesign kUndoItem;
 extern const MenuItemDesign kRedoItem;
 extern const MenuItemDesign kStayInTrayItem;
+extern const MenuItemDesign kRunAtLogonItem;
 extern const MenuItemDesign kExitItem;
 inline constexpr wchar_t kBeforeUndoSeparator[] = L"N3";
 inline constexpr wchar_t kBeforeColorListSeparator[] = L"N11";
