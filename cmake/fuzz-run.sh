@@ -27,5 +27,5 @@ if ((status != 0)); then
   exit "$status"
 fi
 # The closing status line ("#N DONE cov: C ft: F corp: ...") and counts.
-echo "$name: $(grep -E '^#[0-9]+ +DONE' "$log" | tail -n 1)"
+echo "$name: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1)"
 grep -E '^stat::(number_of_executed_units|peak_rss_mb|slowest_unit_time_sec)' "$log" | sed "s/^/$name: /"

@@ -18,6 +18,6 @@ TW_FUZZ_SECONDS=$seconds ctest --test-dir build/fuzz -j"${TW_FUZZ_JOBS:-2}" \
   --output-on-failure --timeout "$timeout" || status=$?
 for log in build/fuzz/fuzz-corpus/*.log; do
   name=$(basename "$log" .log)
-  echo "$name: $(grep -E '^#[0-9]+ +DONE' "$log" | tail -n 1 || echo 'no closing figures')"
+  echo "$name: $(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n 1 || echo 'no closing figures')"
 done
 exit "$status"
