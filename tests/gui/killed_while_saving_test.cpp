@@ -32,23 +32,6 @@ int Kills() {
   return kills != nullptr ? std::max(2, std::atoi(kills)) : 24;
 }
 
-// What the kills found.
-struct Tally {
-  int runs = 0;
-  int killed = 0;       // still running when the kill came
-  int oldFile = 0;      // the whole old file on disk afterwards
-  int newFile = 0;      // the whole new one
-  int broken = 0;       // anything else
-  int temporaries = 0;  // temporary files a kill left beside the file
-
-  void Print(const char* file) const {
-    std::printf(
-        "%s: %d runs, %d killed while running; afterwards the old file %d times, the new one %d "
-        "times, anything else %d times; %d temporary files left behind\n",
-        file, runs, killed, oldFile, newFile, broken, temporaries);
-  }
-};
-
 // The temporary files of a save of `target`, which lie beside it.
 std::vector<fs::path> TemporariesOf(const fs::path& target) {
   std::vector<fs::path> found;
@@ -73,6 +56,45 @@ std::string FilesIn(const fs::path& folder) {
   for (const fs::path& name : FileNamesIn(folder)) names += " " + name.string();
   return names;
 }
+
+// What the kills found.
+struct Tally {
+  int runs = 0;
+  int killed = 0;       // still running when the kill came
+  int oldFile = 0;      // the whole old file on disk afterwards
+  int newFile = 0;      // the whole new one
+  int broken = 0;       // anything else
+  int temporaries = 0;  // temporary files a kill left beside the file
+
+  // Sorts what the kill of run `run` left in `file`: the whole old version
+  // (`versions[old]`), the whole new one (the other), or anything else,
+  // which fails the test and is replaced by the old version. Answers the
+  // version now on disk.
+  int Sort(const fs::path& file, const std::string (&versions)[2], int old, int run) {
+    ++runs;
+    temporaries += RemoveTemporariesOf(file);
+    const std::string bytes = ReadFileBytes(file);
+    if (bytes == versions[old]) {
+      ++oldFile;
+      return old;
+    }
+    if (bytes == versions[1 - old]) {
+      ++newFile;
+      return 1 - old;
+    }
+    ++broken;
+    ADD_FAILURE() << "run " << run << " left " << file << " neither old nor new:\n" << bytes;
+    WriteFileBytes(file, versions[old]);
+    return old;
+  }
+
+  void Print(const char* file) const {
+    std::printf(
+        "%s: %d runs, %d killed while running; afterwards the old file %d times, the new one %d "
+        "times, anything else %d times; %d temporary files left behind\n",
+        file, runs, killed, oldFile, newFile, broken, temporaries);
+  }
+};
 
 void SpinUntil(Clock::time_point moment) {
   while (Clock::now() < moment) {
@@ -163,19 +185,7 @@ TEST(KilledWhileSaving, SettingsFileIsTheOldOrTheNewOneAndTheNextStartReadsIt) {
     ASSERT_TRUE(MoveTo(window, kPlaces[place]));
     PostMessageW(window, WM_COMMAND, win::kExitCommand, 0);
     tally.killed += killer.KillWhileSaving(run, settings, i);
-    ++tally.runs;
-    const std::string bytes = ReadFileBytes(settings);
-    if (bytes == written[filePlace]) {
-      ++tally.oldFile;
-    } else if (bytes == written[place]) {
-      ++tally.newFile;
-      filePlace = place;
-    } else {
-      ++tally.broken;
-      ADD_FAILURE() << "run " << i << " left a settings file that is neither:\n" << bytes;
-      WriteFileBytes(settings, written[filePlace]);
-    }
-    tally.temporaries += RemoveTemporariesOf(settings);
+    filePlace = tally.Sort(settings, written, filePlace, i);
   }
   tally.Print("settings file");
   EXPECT_GT(tally.killed, 0) << "every run had ended before its kill";
@@ -256,22 +266,10 @@ TEST(KilledWhileSaving, PaletteFileIsTheOldOrTheNewOneAndLoads) {
     ProgramRun run(folder, L"");
     ASSERT_TRUE(StartSaving(run, palette)) << "run " << i;
     tally.killed += killer.KillWhileSaving(run, palette, i);
-    ++tally.runs;
-    const std::string bytes = ReadFileBytes(palette);
-    if (bytes == written[fileSet]) {
-      ++tally.oldFile;
-    } else if (bytes == written[set]) {
-      ++tally.newFile;
-      fileSet = set;
-    } else {
-      ++tally.broken;
-      ADD_FAILURE() << "run " << i << " left a palette file that is neither:\n" << bytes;
-      WriteFileBytes(palette, written[fileSet]);
-    }
+    fileSet = tally.Sort(palette, written, fileSet, i);
     const Converted<std::vector<TColor>> loaded = win::LoadPaletteFile(palette.wstring(), codec);
     ASSERT_TRUE(loaded.ok()) << "run " << i << ": " << loaded.error();
     EXPECT_TRUE(std::ranges::equal(loaded.value(), SlotSet(fileSet))) << "run " << i;
-    tally.temporaries += RemoveTemporariesOf(palette);
   }
   tally.Print("palette file");
   EXPECT_GT(tally.killed, 0) << "every run had ended before its kill";
