@@ -187,6 +187,10 @@ TEST(KilledWhileSaving, SettingsFileIsTheOldOrTheNewOneAndTheNextStartReadsIt) {
     tally.killed += killer.KillWhileSaving(run, settings, i);
     filePlace = tally.Sort(settings, written, filePlace, i);
   }
+  ProgramRun last(folder, L"");  // reads what the last kill left
+  HWND window = ShownWindow(last);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(WaitUntil([&] { return IsAt(window, kPlaces[filePlace]); }));
   tally.Print("settings file");
   EXPECT_GT(tally.killed, 0) << "every run had ended before its kill";
 }
