@@ -20,9 +20,7 @@ case $kind in
   # Optimized, as fuzzing wants many inputs a second; -g for the reports.
   fuzz) options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_LIBFUZZER=ON -DCMAKE_CXX_COMPILER=clang++-14) ;;
   win) options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake") ;;
-  # No optimization and no debug information: this tree is there to show that
-  # clang compiles the code, and it builds fastest so.
-  win-clang) options=(-DCMAKE_BUILD_TYPE= -DTW_WARNINGS_AS_ERRORS=ON
+  win-clang) options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_WARNINGS_AS_ERRORS=ON
                       -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-clang.cmake") ;;
   *) echo "build.sh: unknown build '$kind'" >&2; exit 2 ;;
 esac
