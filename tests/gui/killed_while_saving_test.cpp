@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -273,7 +274,10 @@ TEST(KilledWhileSaving, PaletteFileIsTheOldOrTheNewOneAndLoads) {
     fileSet = tally.Sort(palette, written, fileSet, i);
     const Converted<std::vector<TColor>> loaded = win::LoadPaletteFile(palette.wstring(), codec);
     ASSERT_TRUE(loaded.ok()) << "run " << i << ": " << loaded.error();
-    EXPECT_TRUE(std::ranges::equal(loaded.value(), SlotSet(fileSet))) << "run " << i;
+    const PaletteSlots expected = SlotSet(fileSet);
+    EXPECT_TRUE(
+        std::equal(loaded.value().begin(), loaded.value().end(), expected.begin(), expected.end()))
+        << "run " << i;
   }
   tally.Print("palette file");
   EXPECT_GT(tally.killed, 0) << "every run had ended before its kill";
