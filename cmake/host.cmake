@@ -1,4 +1,11 @@
-# Host build: the portable core, its unit tests and the core benchmarks.
+# Host build: the portable core, its unit tests and the core benchmarks; or,
+# with TW_LIBFUZZER (clang), the core and its coverage-guided fuzzers alone.
+option(TW_LIBFUZZER "Build the core's libFuzzer harnesses, and nothing else" OFF)
+if(TW_LIBFUZZER)
+  add_subdirectory(${CMAKE_SOURCE_DIR}/tests/fuzz/libfuzzer ${CMAKE_BINARY_DIR}/tests/libfuzzer)
+  return()
+endif()
+
 option(TW_SANITIZE "Build the core and its unit tests with ASan and UBSan" OFF)
 if(TW_SANITIZE)
   set(TW_SANITIZER_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer

@@ -1,18 +1,8 @@
 # Cross-compiling toolchain: MinGW-w64 (posix thread model, so std::thread and
 # std::mutex exist for GoogleTest), executables run under Wine by CTest.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(TW_MINGW_TRIPLE x86_64-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-target.cmake)
 
 find_program(CMAKE_CXX_COMPILER NAMES ${TW_MINGW_TRIPLE}-g++-posix
              ${TW_MINGW_TRIPLE}-g++ REQUIRED)
 # GoogleTest's project also enables C.
 find_program(CMAKE_C_COMPILER NAMES ${TW_MINGW_TRIPLE}-gcc-posix ${TW_MINGW_TRIPLE}-gcc REQUIRED)
-find_program(CMAKE_RC_COMPILER NAMES ${TW_MINGW_TRIPLE}-windres REQUIRED)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TW_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Configures and builds one of the build trees; extra arguments go to
 # `cmake --build` (for example --target Tintwright).
-#   bash tools/build.sh host|sanitize|win [ARGS...]
+#   bash tools/build.sh host|sanitize|fuzz|win|win-clang [ARGS...]
 # host: the core and its unit tests; sanitize: the same with ASan and UBSan;
-# win: Tintwright.exe and the GUI tests, cross-compiled with MinGW-w64.
+# fuzz: the core's libFuzzer harnesses, built by clang with ASan and UBSan;
+# win: Tintwright.exe and the GUI tests, cross-compiled with MinGW-w64;
+# win-clang: the same compiled by clang for MinGW-w64, warnings as errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-kind=${1:?usage: build.sh host|sanitize|win [ARGS...]}
+kind=${1:?usage: build.sh host|sanitize|fuzz|win|win-clang [ARGS...]}
 shift
 # Release where the core benchmarks are built; unoptimized for the
 # sanitizers, which compiles fastest and reports most exactly; line numbers
@@ -15,7 +17,11 @@ shift
 case $kind in
   host) options=(-DCMAKE_BUILD_TYPE=Release) ;;
   sanitize) options=(-DCMAKE_BUILD_TYPE=Debug -DTW_SANITIZE=ON) ;;
+  # Optimized, as fuzzing wants many inputs a second; -g for the reports.
+  fuzz) options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_LIBFUZZER=ON -DCMAKE_CXX_COMPILER=clang++-14) ;;
   win) options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake") ;;
+  win-clang) options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTW_WARNINGS_AS_ERRORS=ON
+                      -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-clang.cmake") ;;
   *) echo "build.sh: unknown build '$kind'" >&2; exit 2 ;;
 esac
 

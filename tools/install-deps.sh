@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++
+  clang-14 libclang-rt-14-dev                # libFuzzer and the second Windows compiler
   libgtest-dev googletest libbenchmark-dev   # googletest: sources for the MinGW build
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the core's unit tests natively, plain and under
-# ASan and UBSan, then the Windows build's tests under Wine. Installs what is
+# ASan and UBSan, a short run of each libFuzzer harness, then the Windows
+# build's tests under Wine, and the Windows build once more with clang
+# (warnings as errors), whose exe passes the start-up tests. Installs what is
 # missing first. The last line reads "N passed, N failed" over all of them;
 # the exit status is nonzero when anything failed.
 set -euo pipefail
@@ -9,7 +11,7 @@ source tools/wine-env.sh
 source tools/display.sh
 
 prefix=$(tw_test_prefix "$PWD/build/win")
-trap 'tw_wine_stop "$prefix"; tw_display_stop' EXIT
+trap 'tw_wine_stop "$prefix"; tw_wine_stop "$(tw_test_prefix "$PWD/build/win-clang")"; tw_display_stop' EXIT
 
 passed=0
 failed=0
@@ -51,6 +53,11 @@ bash tools/build.sh sanitize --target tintwright_unit_tests tintwright_mutation_
 step "sanitizer tests"
 run_ctest sanitize -j2
 
+step "fuzzer build"
+bash tools/build.sh fuzz
+step "fuzz smoke: every harness for ${TW_FUZZ_SECONDS:=20} s, two at a time"
+TW_FUZZ_SECONDS=$TW_FUZZ_SECONDS run_ctest fuzz -j2
+
 step "Windows build"
 bash tools/build.sh win
 step "Wine prefix"
@@ -60,6 +67,13 @@ tw_wine_stop "$prefix"
 tw_display_start
 step "Windows tests under Wine"
 run_ctest win
+
+step "Windows build with clang"
+# The program and the tests that start it; the timing programs are left to gcc.
+bash tools/build.sh win-clang --target tintwright_gui_tests
+step "clang-built exe: self-contained, and the start-up tests under Wine"
+run_ctest win-clang -R '^exe_is_self_contained$|Startup|CommandLineColor'
+tw_wine_stop "$(tw_test_prefix "$PWD/build/win-clang")"
 
 step "done"
 echo "$passed passed, $failed failed"

@@ -63,6 +63,25 @@ inline void TraceMark(const std::wstring& name) {
 inline void BeginTraced(const std::wstring& label) { TraceMark(L"tw-begin " + label); }
 inline void EndTraced() { TraceMark(L"tw-end"); }
 
+using Clock = std::chrono::steady_clock;
+
+inline double MicrosSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
+}
+
+// Milliseconds, from timings in microseconds.
+struct Spread {
+  double median;
+  double p99;
+  double max;
+};
+
+inline Spread Summarize(std::vector<double> micros) {
+  std::sort(micros.begin(), micros.end());
+  return {micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000,
+          micros.back() / 1000};
+}
+
 // The real main window, shown, its settings in a folder of its own.
 class ShownMainWindow {
  public:

@@ -25,20 +25,17 @@ int wmain(int argc, wchar_t** argv) {
     const tw::TColor color = tw::MakeColor(channel(random), channel(random), channel(random));
     window.Color().Replace(color);
     tw::bench::BeginTraced(L"follow color");
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = tw::bench::Clock::now();
     window.Color().Follow(tw::win::ColorSource::kOther);
-    micros.push_back(
-        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-            .count());
+    micros.push_back(tw::bench::MicrosSince(start));
     tw::bench::EndTraced();
     tw::win::Application::Instance()
         .ProcessMessages();  // let the repaints happen outside the timing
   }
-  std::sort(micros.begin(), micros.end());
+  const tw::bench::Spread spread = tw::bench::Summarize(micros);
   std::printf(
       "follow color, every control for a new color, %d changes: median %.3f ms, p99 %.3f ms, max "
       "%.3f ms\n",
-      changes, micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000,
-      micros.back() / 1000);
+      changes, spread.median, spread.p99, spread.max);
   return 0;
 }

@@ -17,21 +17,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Micros(Clock::time_point start) {
-  return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
-}
-
-struct Spread {
-  double median;
-  double p99;
-};
-
-Spread Summarize(std::vector<double> micros) {
-  std::sort(micros.begin(), micros.end());
-  return {micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000};
-}
+using tw::bench::Clock;
+using tw::bench::MicrosSince;
+using tw::bench::Spread;
+using tw::bench::Summarize;
 
 // A window of many colors to sample from, at the desktop's top-left corner.
 HWND ShowGradient() {
@@ -70,7 +59,7 @@ int wmain(int argc, wchar_t** argv) {
         tw::bench::BeginTraced(L"tick zoom " + std::to_wstring(zoom) + L" " + averaging[mode]);
         const auto start = Clock::now();
         magnifier.Tick();
-        micros.push_back(Micros(start));
+        micros.push_back(MicrosSince(start));
         tw::bench::EndTraced();
         tw::win::Application::Instance().ProcessMessages();  // repaints outside the timing
       }
@@ -96,10 +85,10 @@ int wmain(int argc, wchar_t** argv) {
         sums[0] += GetRValue(c), sums[1] += GetGValue(c), sums[2] += GetBValue(c);
       }
     }
-    perPixel.push_back(Micros(start));
+    perPixel.push_back(MicrosSince(start));
     start = Clock::now();
     const std::optional<tw::TColor> averaged = reader.Sample(screen, x, y, 2);
-    block.push_back(Micros(start));
+    block.push_back(MicrosSince(start));
     if (!averaged || *averaged != tw::MakeColor(sums[0] / 25, sums[1] / 25, sums[2] / 25)) {
       std::fprintf(stderr, "the two ways of averaging disagree at %d,%d\n", x, y);
       return 1;

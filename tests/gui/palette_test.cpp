@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <thread>
 
 #include "test_support.h"
 #include "win/platform/text.h"
@@ -45,14 +44,10 @@ class Palette : public testing::Test {
   // A right click on the control: its menu opens and is closed again with
   // Escape, as a user who changes their mind does.
   static void RightClickAndDismiss(win::Control& control) {
-    std::thread closer([] {
-      HWND menu = nullptr;
-      WaitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); });
-      if (menu) PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    DismissMenuOpenedBy([&] {
+      SendMessageW(control.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+      SendMessageW(control.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
     });
-    SendMessageW(control.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
-    SendMessageW(control.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-    closer.join();
   }
 
   TempFolder folder_;

@@ -178,6 +178,16 @@ std::vector<COLORREF> ScreenArea(HWND window, const RECT& area) {
   return pixels;
 }
 
+void DismissMenuOpenedBy(const std::function<void()>& open) {
+  std::thread closer([] {
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); });
+    if (menu) PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  });
+  open();
+  closer.join();
+}
+
 ProgramRun::ProgramRun(const TempFolder& folder, const std::wstring& arguments)
     : folder_(folder.Path()) {
   const std::filesystem::path exe = folder_ / L"Tintwright.exe";
@@ -201,6 +211,13 @@ ProgramRun::~ProgramRun() {
   }
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
+}
+
+bool ProgramRun::Terminate() {
+  const bool running = WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT &&
+                       TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, 10000);
+  return running;
 }
 
 HWND ProgramRun::WaitForMainWindow() {
@@ -230,6 +247,18 @@ bool WaitForMessageBox(DWORD processId, MessageBoxSeen& seen, HWND& box,
 
 void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
 
+void AnswerFileDialog(HWND dialog, const std::wstring& fileName) {
+  // The file name box of the open and save dialogs: a combo box's edit in
+  // the newer layout, a plain edit in the older one. Other dialogs have
+  // neither and are only confirmed.
+  constexpr int kFileNameCombo = 0x47C;
+  constexpr int kFileNameEdit = 0x480;
+  HWND box = GetDlgItem(dialog, kFileNameCombo);
+  if (!box) box = GetDlgItem(dialog, kFileNameEdit);
+  if (box && !fileName.empty()) SetWindowTextW(box, fileName.c_str());
+  PressOk(dialog);
+}
+
 DialogAnswerer::DialogAnswerer(std::filesystem::path fileName)
     : fileName_(std::move(fileName)), thread_([this] {
         while (!stop_) {
@@ -247,14 +276,7 @@ void DialogAnswerer::Answer(HWND dialog) {
     std::lock_guard lock(mutex_);
     seen_.push_back(Describe(dialog));
   }
-  // The file name box of the open and save dialogs: a combo box's edit in
-  // the newer layout, a plain edit in the older one.
-  constexpr int kFileNameCombo = 0x47C;
-  constexpr int kFileNameEdit = 0x480;
-  HWND fileName = GetDlgItem(dialog, kFileNameCombo);
-  if (!fileName) fileName = GetDlgItem(dialog, kFileNameEdit);
-  if (fileName && !fileName_.empty()) SetWindowTextW(fileName, fileName_.c_str());
-  PressOk(dialog);
+  AnswerFileDialog(dialog, fileName_.wstring());
 }
 
 DialogAnswerer::~DialogAnswerer() {

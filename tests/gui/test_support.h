@@ -54,6 +54,10 @@ COLORREF ScreenPixel(HWND window, POINT client);
 // read from the screen in one block copy.
 std::vector<COLORREF> ScreenArea(HWND window, const RECT& area);
 
+// Runs `open`, which shows a popup menu and waits in it, and closes the
+// menu with Escape as soon as it shows, as a user who changes their mind does.
+void DismissMenuOpenedBy(const std::function<void()>& open);
+
 // The real Tintwright.exe, copied from beside the test program into a
 // folder of its own (so that its settings file lands there), unless an
 // earlier run put it there, and started with the given arguments. Ended by
@@ -66,6 +70,9 @@ class ProgramRun {
   ProgramRun& operator=(const ProgramRun&) = delete;
 
   DWORD ProcessId() const { return process_.dwProcessId; }
+  // Ends the process at once, as a crash or a kill from outside does;
+  // answers whether it was still running to be ended.
+  bool Terminate();
   // The main window once it exists (visible or not); null on time-out.
   HWND WaitForMainWindow();
   // Waits until the process has handled all its start-up work.
@@ -92,6 +99,9 @@ bool WaitForMessageBox(DWORD processId, MessageBoxSeen& seen, HWND& box,
                        std::chrono::milliseconds timeout = 10s);
 // Presses the box's OK button.
 void PressOk(HWND box);
+// Types `fileName` into an open or save dialog's file name box (of any
+// process) and presses its OK button.
+void AnswerFileDialog(HWND dialog, const std::wstring& fileName);
 
 // Answers every dialog box of this process from a thread of its own, so that
 // code which shows one modally can run to its end in a test: a message box

@@ -111,9 +111,10 @@ void InstanceCoordinator::ForgetEndedProcesses() {
   for (const auto& list : lists_) {
     const InstanceRecord record = RecordOf(*list);
     std::vector<std::uint32_t> ids = InstanceIds(record);
-    std::ranges::sort(ids);
-    const auto [first, last] = std::ranges::unique(ids);
-    ids.erase(first, last);
+    // Iterator algorithms, not ranges: clang 14 cannot compile libstdc++ 12's
+    // ranges, and the second compiler's build must keep working.
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
     for (std::uint32_t id : ids) {
       if (id == processId_ || !ProcessHasEnded(id)) continue;
       while (UnregisterInstance(record, id)) {
