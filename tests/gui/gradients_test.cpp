@@ -58,24 +58,27 @@ class Gradients : public testing::Test {
   std::unique_ptr<MainWindow> window_;
 };
 
+// Each color after the first is one that the window shows already painted:
+// the screen must follow the change, not only the first paint.
 TEST_F(Gradients, TheWheelOnScreenIsTheCoresWheelAtTheCurrentValue) {
-  W().Color().Set(MakeColor(40, 200, 120), false);
   const win::Image& wheel = E().Wheel();
   ASSERT_EQ(wheel.Width(), 103);
   ASSERT_EQ(wheel.Height(), 103);
-  Buffer expected(103, 103);
-  ColorWheel(103, 103).Paint(expected.view, Bar(Channel::kValue));
-  const std::vector<COLORREF> wanted = PicturePixels(expected.view);
-  std::vector<COLORREF> shown;
-  EXPECT_TRUE(WaitUntil([&] {
-    shown = ScreenArea(wheel.Handle(), {0, 0, 103, 103});
-    return shown == wanted;
-  })) << "first pixel "
-      << std::hex << shown.front() << " against " << wanted.front();
+  for (TColor color : {MakeColor(40, 200, 120), MakeColor(20, 60, 90)}) {
+    W().Color().Set(color, false);
+    Buffer expected(103, 103);
+    ColorWheel(103, 103).Paint(expected.view, Bar(Channel::kValue));
+    const std::vector<COLORREF> wanted = PicturePixels(expected.view);
+    std::vector<COLORREF> shown;
+    EXPECT_TRUE(WaitUntil([&] {
+      shown = ScreenArea(wheel.Handle(), {0, 0, 103, 103});
+      return shown == wanted;
+    })) << "color "
+        << std::hex << color << ": first pixel " << shown.front() << " against " << wanted.front();
+  }
 }
 
 TEST_F(Gradients, StripsFollowTheCurrentColorOnScreen) {
-  W().Color().Set(MakeColor(200, 30, 90), false);
   struct StripCase {
     Channel channel;
     bool hsvGroup;
@@ -85,21 +88,25 @@ TEST_F(Gradients, StripsFollowTheCurrentColorOnScreen) {
       {Channel::kRed, false, 0}, {Channel::kGreen, false, 1},     {Channel::kBlue, false, 2},
       {Channel::kHue, true, 0},  {Channel::kSaturation, true, 1}, {Channel::kValue, true, 2},
   };
-  const BarPositions rgb{Bar(Channel::kRed), Bar(Channel::kGreen), Bar(Channel::kBlue)};
-  const BarPositions hsv{Bar(Channel::kHue), Bar(Channel::kSaturation), Bar(Channel::kValue)};
-  for (const StripCase& strip : strips) {
-    SCOPED_TRACE(testing::Message() << "strip " << static_cast<int>(strip.channel));
-    const win::Image& image = E().Strip(strip.channel);
-    Buffer expected(image.Width(), image.Height());
-    if (strip.hsvGroup) {
-      PaintHsvStrip(expected.view, strip.varied, hsv);
-    } else {
-      PaintRgbStrip(expected.view, strip.varied, rgb);
+  for (TColor color : {MakeColor(200, 30, 90), MakeColor(10, 220, 140)}) {
+    W().Color().Set(color, false);
+    const BarPositions rgb{Bar(Channel::kRed), Bar(Channel::kGreen), Bar(Channel::kBlue)};
+    const BarPositions hsv{Bar(Channel::kHue), Bar(Channel::kSaturation), Bar(Channel::kValue)};
+    for (const StripCase& strip : strips) {
+      SCOPED_TRACE(testing::Message() << "color " << std::hex << color << ", strip "
+                                      << static_cast<int>(strip.channel));
+      const win::Image& image = E().Strip(strip.channel);
+      Buffer expected(image.Width(), image.Height());
+      if (strip.hsvGroup) {
+        PaintHsvStrip(expected.view, strip.varied, hsv);
+      } else {
+        PaintRgbStrip(expected.view, strip.varied, rgb);
+      }
+      const std::vector<COLORREF> wanted = PicturePixels(expected.view);
+      EXPECT_TRUE(WaitUntil([&] {
+        return ScreenArea(image.Handle(), {0, 0, image.Width(), image.Height()}) == wanted;
+      }));
     }
-    const std::vector<COLORREF> wanted = PicturePixels(expected.view);
-    EXPECT_TRUE(WaitUntil([&] {
-      return ScreenArea(image.Handle(), {0, 0, image.Width(), image.Height()}) == wanted;
-    }));
   }
 }
 

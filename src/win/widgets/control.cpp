@@ -6,6 +6,7 @@
 
 #include <stdexcept>
 
+#include "win/platform/handles.h"
 #include "win/platform/text.h"
 #include "win/widgets/application.h"
 #include "win/widgets/form.h"
@@ -107,6 +108,19 @@ void Control::SetFont(HFONT font) {
 }
 
 void Control::InvalidateAll() const { InvalidateRect(hwnd_, nullptr, FALSE); }
+
+void InvalidateTogether(HWND ancestor, std::span<const Control* const> controls) {
+  GdiObject<HRGN> area(CreateRectRgn(0, 0, 0, 0));
+  for (const Control* control : controls) {
+    RECT place{0, 0, control->Width(), control->Height()};
+    MapWindowPoints(control->Handle(), ancestor, reinterpret_cast<POINT*>(&place), 2);
+    GdiObject<HRGN> part(CreateRectRgnIndirect(&place));
+    CombineRgn(area.Get(), area.Get(), part.Get(), RGN_OR);
+  }
+  // Windows between the ancestor and the controls clip their children, so
+  // the area reaches only the controls that fill it.
+  RedrawWindow(ancestor, nullptr, area.Get(), RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
 
 bool Control::HandleReflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string>
 
 #include "core/color/tcolor.h"
@@ -142,5 +143,10 @@ inline constexpr TColor k3DLightColor = static_cast<TColor>(0xFF000016);
 COLORREF ToColorRef(TColor color);
 // The desktop's current RGB value of system color number `index`.
 TColor DesktopSystemColor(int index);
+
+// Marks the given controls, all inside `ancestor`, for repainting with one
+// request to the window system instead of one each: under Wine each request
+// is a round trip to the server, the costly part of a repaint.
+void InvalidateTogether(HWND ancestor, std::span<const Control* const> controls);
 
 }  // namespace tw::win

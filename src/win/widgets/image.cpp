@@ -22,9 +22,11 @@ BgrImageView Image::Picture(int width, int height) {
 }
 
 void Image::Changed() {
-  SetVisible(HasPicture());
+  PictureWritten();
   InvalidateAll();
 }
+
+void Image::PictureWritten() { SetVisible(HasPicture()); }
 
 void Image::Paint(HDC dc, const RECT& client) {
   if (!bitmap_) {

@@ -24,7 +24,11 @@ class Image : public CustomControl {
   BgrImageView Picture(int width, int height);
   BgrImageView Picture() const { return view_; }
   HBITMAP PictureBitmap() const { return bitmap_.Get(); }
+  // After the rows were written: shows the picture and repaints it.
   void Changed();
+  // Changed() without the repaint, for pictures repainted together
+  // (InvalidateTogether).
+  void PictureWritten();
 
  protected:
   void Paint(HDC dc, const RECT& client) override;

@@ -2,6 +2,9 @@
 // hue and saturation from the wheel.
 #include <windows.h>
 
+#include <array>
+#include <span>
+
 #include "core/color/gradients.h"
 #include "win/window/color_editor.h"
 
@@ -12,29 +15,39 @@ void ColorEditor::ShowGradients() {
                          Bar(Channel::kBlue).Position()};
   const BarPositions hsv{Bar(Channel::kHue).Position(), Bar(Channel::kSaturation).Position(),
                          Bar(Channel::kValue).Position()};
+  std::array<const Control*, 7> changed{};
+  std::size_t count = 0;
   for (int varied = 0; varied < 3; ++varied) {
     Image& rgbStrip = Strip(static_cast<Channel>(varied));
     PaintRgbStrip(rgbStrip.Picture(rgbStrip.Width(), rgbStrip.Height()), varied, rgb);
-    rgbStrip.Changed();
+    rgbStrip.PictureWritten();
+    changed[count++] = &rgbStrip;
   }
   for (int varied = 0; varied < 3; ++varied) {
     Image& hsvStrip = Strip(static_cast<Channel>(3 + varied));
     PaintHsvStrip(hsvStrip.Picture(hsvStrip.Width(), hsvStrip.Height()), varied, hsv);
-    hsvStrip.Changed();
+    hsvStrip.PictureWritten();
+    changed[count++] = &hsvStrip;
   }
   // Hue and saturation alone leave the wheel as it is.
-  if (hsv[2] != wheelValue_) PaintWheel(hsv[2]);
+  if (hsv[2] != wheelValue_) {
+    PaintWheel(hsv[2]);
+    changed[count++] = wheel_;
+  }
+  // Every color change repaints them all, so they go in one request.
+  InvalidateTogether(wheel_->Owner().Handle(), std::span(changed.data(), count));
 }
 
 void ColorEditor::WheelResized() {
   wheelMap_.reset();
   PaintWheel(Bar(Channel::kValue).Position());
+  wheel_->Changed();
 }
 
 void ColorEditor::PaintWheel(int value) {
   if (!wheelMap_) wheelMap_.emplace(wheel_->Width(), wheel_->Height());
   wheelMap_->Paint(wheel_->Picture(wheel_->Width(), wheel_->Height()), value);
-  wheel_->Changed();
+  wheel_->PictureWritten();
   wheelValue_ = value;
   ++wheelPaintCount_;
 }
