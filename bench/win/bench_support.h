@@ -13,6 +13,7 @@
 
 #include "test_support.h"
 #include "win/widgets/application.h"
+#include "win/widgets/window_class.h"
 #include "win/window/main_window.h"
 
 namespace tw::bench {
@@ -98,5 +99,21 @@ class ShownMainWindow {
   test::TempFolder folder_;
   win::MainWindow window_{folder_.Path() / L"Tintwright.ini"};
 };
+
+// A window of many colors to sample from, at the desktop's top-left corner;
+// the pointer's moves over it reach the timing program as mouse messages.
+inline HWND ShowGradient() {
+  tw::win::RegisterWindowClass(L"TwBenchGradient");
+  HWND window =
+      CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TwBenchGradient", L"", WS_POPUP, 0, 0,
+                      256, 256, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  HDC dc = GetDC(window);
+  for (int y = 0; y < 256; ++y) {
+    for (int x = 0; x < 256; ++x) SetPixel(dc, x, y, RGB(x, y, (x + y) & 0xFF));
+  }
+  ReleaseDC(window, dc);
+  return window;
+}
 
 }  // namespace tw::bench

@@ -83,20 +83,23 @@ class FloorWindow {
   }
 
   // One eyedropper tick at the pointer: the pixel under it read by one block
-  // copy, the color followed, the coordinates shown, the area around the
-  // pointer captured and blitted magnified, and the swatch repainted.
+  // copy, the swatch repainted, the color followed, the coordinates shown,
+  // and the area around the pointer captured and blitted magnified. The
+  // swatch is painted by the messages pending in the queue, which the
+  // program's tick lets run too: among them the pointer's own move, which
+  // no tick of a moving pointer can leave out.
   void Tick() {
     POINT pointer;
     GetCursorPos(&pointer);
     win::WindowDC screen(nullptr);
     const COLORREF color = ReadPixel(screen.Get(), pointer);
+    swatchColor_ = color;
+    InvalidateRect(swatch_, nullptr, FALSE);
+    RunPendingMessages();
     FollowColor(color);
     SetWindowTextW(labels_[0], std::to_wstring(pointer.x).c_str());
     SetWindowTextW(labels_[1], std::to_wstring(pointer.y).c_str());
     ShowMagnified(screen.Get(), pointer);
-    swatchColor_ = color;
-    InvalidateRect(swatch_, nullptr, FALSE);
-    UpdateWindow(swatch_);
   }
 
  private:
@@ -104,6 +107,14 @@ class FloorWindow {
              int height) {
     return CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, x, y, width,
                            height, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+
+  static void RunPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
   }
 
   COLORREF ReadPixel(HDC screen, POINT pointer) {

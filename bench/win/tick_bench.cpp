@@ -12,7 +12,6 @@
 #include "bench_support.h"
 #include "win/platform/screen_reader.h"
 #include "win/widgets/application.h"
-#include "win/widgets/window_class.h"
 #include "win/window/main_window.h"
 
 namespace {
@@ -22,21 +21,6 @@ using tw::bench::MicrosSince;
 using tw::bench::Spread;
 using tw::bench::Summarize;
 
-// A window of many colors to sample from, at the desktop's top-left corner.
-HWND ShowGradient() {
-  tw::win::RegisterWindowClass(L"TwBenchGradient");
-  HWND window =
-      CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"TwBenchGradient", L"", WS_POPUP, 0, 0,
-                      256, 256, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  ShowWindow(window, SW_SHOWNOACTIVATE);
-  HDC dc = GetDC(window);
-  for (int y = 0; y < 256; ++y) {
-    for (int x = 0; x < 256; ++x) SetPixel(dc, x, y, RGB(x, y, (x + y) & 0xFF));
-  }
-  ReleaseDC(window, dc);
-  return window;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -45,7 +29,7 @@ int wmain(int argc, wchar_t** argv) {
   tw::win::MainWindow& window = shown.Get();
   tw::win::MagnifierPanel& magnifier = window.Magnifier();
   const tw::bench::RoundTripReport roundTrip;  // ends while the window is still there
-  HWND gradient = ShowGradient();
+  HWND gradient = tw::bench::ShowGradient();
   const wchar_t* averaging[] = {L"Off1", L"N3x3Average1", L"N5x5Average1"};
   for (int zoom : {5, 20}) {
     for (int mode = 0; mode < 3; ++mode) {

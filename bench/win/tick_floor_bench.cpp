@@ -1,5 +1,6 @@
 // The floor of one eyedropper tick (see floor_window.h): the same pointer
-// moves and the same count as tick_bench, timed the same way.
+// moves over the same window and the same count as tick_bench, timed the
+// same way.
 #include <windows.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@ int wmain(int argc, wchar_t** argv) {
   const int ticks = argc > 1 ? _wtoi(argv[1]) : 500;
   tw::bench::FloorWindow floor;
   const tw::bench::RoundTripReport roundTrip;
+  HWND gradient = tw::bench::ShowGradient();  // under the pointer, as in tick_bench
   std::vector<double> micros;
   for (int i = 0; i < ticks; ++i) {
     SetCursorPos(20 + (i * 37) % 200, 20 + (i * 53) % 200);
@@ -23,6 +25,7 @@ int wmain(int argc, wchar_t** argv) {
     tw::bench::EndTraced();
     tw::win::Application::Instance().ProcessMessages();  // repaints outside the timing
   }
+  DestroyWindow(gradient);
   const tw::bench::Spread spread = tw::bench::Summarize(micros);
   std::printf("tick floor: median %.3f ms, p99 %.3f ms (%d ticks)\n", spread.median, spread.p99,
               ticks);
