@@ -1,10 +1,11 @@
 // The floor the eyedropper's and the color follow's times are held against:
 // a bare window with the same kinds of controls as the main window (seven
 // standard edit boxes, seven scroll bars, two labels, a magnifier picture
-// and a color swatch), and only the window-system work that the program
-// cannot leave out, done with plain Win32 calls. Measured in the same run
-// and placement as the program, the ratio of the two says what the
-// program's own code adds, whatever a server request costs that minute.
+// and a color swatch; the texts in the program's font), and only the
+// window-system work that the program cannot leave out, done with plain
+// Win32 calls. Measured in the same run and placement as the program, the
+// ratio of the two says what the program's own code adds, whatever a server
+// request costs that minute.
 #pragma once
 
 #include <windows.h>
@@ -45,6 +46,14 @@ class FloorWindow {
     }
     labels_[0] = Child(0, L"STATIC", SS_LEFT, 230, 150, 40, 16);
     labels_[1] = Child(0, L"STATIC", SS_LEFT, 280, 150, 40, 16);
+    // The program's font: an edit box measures its text in its font on
+    // every change, and the cost of that depends on the face.
+    LOGFONTW face{};
+    face.lfHeight = -12;
+    wcscpy(face.lfFaceName, L"Segoe UI");
+    font_.Reset(CreateFontIndirectW(&face));
+    for (HWND box : boxes_) SetFont(box);
+    for (HWND label : labels_) SetFont(label);
     magnified_ = Child(0, L"TwFloorSwatch", 0, 230, 8, kMagnifiedWidth, kMagnifiedHeight);
     swatch_ = Child(0, L"TwFloorSwatch", 0, 400, 8, 60, 60);
     SetWindowLongPtrW(swatch_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -117,6 +126,10 @@ class FloorWindow {
     }
   }
 
+  void SetFont(HWND control) const {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  }
+
   COLORREF ReadPixel(HDC screen, POINT pointer) {
     win::MemoryDC memory(screen, sample_.Get());
     BitBlt(memory.Get(), 0, 0, 1, 1, screen, pointer.x, pointer.y, SRCCOPY);
@@ -156,6 +169,7 @@ class FloorWindow {
   win::GdiObject<HBITMAP> sample_;
   win::GdiObject<HBITMAP> capture_;
   COLORREF swatchColor_ = 0;
+  win::GdiObject<HFONT> font_;
 };
 
 }  // namespace tw::bench
