@@ -48,11 +48,11 @@ class Form : public Control {
   ~Form() override;
 
   template <typename T>
-  T& Add(Control& parent, const ControlDesign<T>& spec) {
-    auto control = std::make_unique<T>(*this, parent, spec.name, spec.design);
+  T& Add(Control& parent, const ControlDesign<T>& designed) {
+    auto control = std::make_unique<T>(*this, parent, designed.name, designed.design);
     T& result = *control;
     controls_.push_back(std::move(control));
-    if (spec.hint) result.SetHint(spec.hint);
+    if (designed.hint) result.SetHint(designed.hint);
     return result;
   }
   PopupMenu& AddPopupMenu(std::wstring name);
