@@ -2,8 +2,6 @@
 // for the extended names, each sort order.
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -21,20 +19,17 @@ int wmain(int argc, wchar_t** argv) {
                              L"SortbyBlue1",  L"SortbyBrightness1"};
   for (const wchar_t* order : orders) {
     tw::win::MenuItem& item = *window.FindMenuItem(order);
-    std::vector<double> millis;
+    std::vector<double> micros;
     for (int i = 0; i < runs; ++i) {
       tw::bench::BeginTraced(L"fill and sort " + std::wstring(order));
-      const auto start = std::chrono::steady_clock::now();
+      const auto start = tw::bench::Clock::now();
       item.Click();
-      millis.push_back(
-          std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-              .count());
+      micros.push_back(tw::bench::MicrosSince(start));
       tw::bench::EndTraced();
       tw::win::Application::Instance().ProcessMessages();
     }
-    std::sort(millis.begin(), millis.end());
     std::printf("fill and sort 1417 names, %-18ls: median %.2f ms (of %d)\n", order,
-                millis[millis.size() / 2], runs);
+                tw::bench::Summarize(micros).median, runs);
   }
   return 0;
 }

@@ -3,8 +3,6 @@
 // wheel for a new value.
 #include <windows.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -25,18 +23,15 @@ void Measure(tw::win::MainWindow& window, const wchar_t* label, int count, Chang
   for (int i = 0; i < count; ++i) {
     change(i);
     tw::bench::BeginTraced(label);
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = tw::bench::Clock::now();
     editor.ShowGradients();
-    micros.push_back(
-        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
-            .count());
+    micros.push_back(tw::bench::MicrosSince(start));
     tw::bench::EndTraced();
     tw::win::Application::Instance().ProcessMessages();  // the repaints outside the timing
   }
-  std::sort(micros.begin(), micros.end());
+  const tw::bench::Spread spread = tw::bench::Summarize(micros);
   std::printf("%ls, %d times: median %.3f ms, p99 %.3f ms (wheel painted %d times)\n", label, count,
-              micros[micros.size() / 2] / 1000, micros[micros.size() * 99 / 100] / 1000,
-              editor.WheelPaintCount() - paintedBefore);
+              spread.median, spread.p99, editor.WheelPaintCount() - paintedBefore);
 }
 
 }  // namespace
