@@ -181,9 +181,12 @@ const ParseCase kHsvCases[] = {
     {"0,255,255", kRed},
     {"0,0,128", MakeColor(128, 128, 128)},
     {"1000,0,77", MakeColor(77, 77, 77)},   // without saturation the hue is never used
-    {"-59,255,255", MakeColor(255, 5, 0)},  // sector 0 with a negative fraction
     {"0,255,2147483647", kRed},             // wraps per channel, no overflow
+    {"-30,0,77", MakeColor(77, 77, 77)},    // a grey, whatever the hue
     // A hue no sector holds gives no color: refused rather than guessed.
+    {"-30,255,255", kFails},
+    {"-1,255,255", kFails},
+    {"-59,255,255", kFails},
     {"361,255,255", kFails},
     {"-60,255,255", kFails},
     {"2147483647,1,1", kFails},

@@ -150,7 +150,7 @@ const HsvToRgbCase kHsvToRgbCases[] = {
     {-5000, 0, 10, Rgb{10, 10, 10}},
     {kNaN, 0, 10, Rgb{10, 10, 10}},
     {0, 0, -3.7, Rgb{-3, -3, -3}},
-    // No result for a hue of -60 or less, or above 360.
+    // No result for a hue above 360.
     {360.5, 255, 255, std::nullopt},
     {361, 255, 255, std::nullopt},
     {1e300, 255, 255, std::nullopt},
@@ -158,10 +158,11 @@ const HsvToRgbCase kHsvToRgbCases[] = {
     {-61, 255, 255, std::nullopt},
     {-1e300, 255, 255, std::nullopt},
     {kNaN, 255, 255, std::nullopt},
-    // -60 < H < 0: sector 0 with a negative f; t = 255 * (1 - 1.5) = -127.5
-    // rounds to the even -128, which a caller packs as 128.
-    {-30, 255, 255, Rgb{255, -128, 0}},
-    {-59.5, 255, 255, Rgb{255, -253, 0}},  // t = 255 * -0.99166... = -252.875
+    // Any negative hue is no color, also those that truncate to sector 0.
+    {-30, 255, 255, std::nullopt},
+    {-59.5, 255, 255, std::nullopt},
+    {-0.5, 255, 255, std::nullopt},
+    {-1e-9, 128, 200, std::nullopt},
 };
 
 TEST(HSVToRGB, Table) {

@@ -98,9 +98,11 @@ std::optional<Rgb> HSVToRGB(double H, double S, double V) {
   if (H == 360) H = 0;
   const double h = H / 60;
   if (std::isnan(h)) return std::nullopt;
-  // Trunc, not floor: -60 < H < 0 stays in sector 0 with a negative f.
+  // A negative hue is no color: truncated it would land in sector 0 with a
+  // negative fraction and give an orange nobody asked for.
+  if (h < 0) return std::nullopt;
   const std::int64_t i = Trunc(h);
-  if (i < 0 || i > 5) return std::nullopt;
+  if (i > 5) return std::nullopt;
   const double f = h - static_cast<double>(i);
   const double p = V * (1 - s);
   const double q = V * (1 - s * f);

@@ -83,8 +83,8 @@ ColorTriple HSVToColorTriple(int hue, int saturation, int value);
 
 // Floating HSV to red, green, blue (each Round-ed), for the HSV edit boxes,
 // scroll bars and HSV color codes. With S = 0 every channel is Trunc(V)
-// whatever the hue. Otherwise a hue of -60 or less or above 360 (or NaN)
-// gives no result: the caller decides what to do then.
+// whatever the hue. Otherwise a negative hue, one above 360 or NaN gives no
+// result: the caller decides what to do then.
 std::optional<Rgb> HSVToRGB(double H, double S, double V);
 
 // Red, green, blue to floating HSV. A grey has H = 0 and S = 0.
