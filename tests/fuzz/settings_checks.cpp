@@ -96,7 +96,7 @@ void CheckRewrite(CheckResult& result, const IniFile& ini, const std::vector<Set
     rewritten.WriteString(kSettingsSection, key.name,
                           ini.ReadString(kSettingsSection, key.name, ""));
   }
-  const IniFile reread = IniFile::Parse(rewritten.Serialize(kCodec), kCodec);
+  const IniFile reread = IniFile::Parse(rewritten.Serialize(kCodec).value(), kCodec);
   for (const SettingsKey& key : keys) {
     result.Expect(reread.ReadString(kSettingsSection, key.name, "\x01") ==
                       ini.ReadString(kSettingsSection, key.name, "\x01"),
@@ -137,8 +137,8 @@ std::vector<std::string> SettingsSeeds(const fs::path& fixtureFolder) {
         break;
     }
   }
-  seeds.push_back(written.Serialize(kCodec));
-  seeds.push_back(loose.Serialize(kCodec));
+  seeds.push_back(written.Serialize(kCodec).value());
+  seeds.push_back(loose.Serialize(kCodec).value());
   return seeds;
 }
 
@@ -154,7 +154,7 @@ std::vector<std::string> SettingsTokens() {
 CheckResult CheckSettingsInput(std::string_view input) {
   CheckResult result;
   const IniFile ini = IniFile::Parse(input, kCodec);
-  const std::string written = ini.Serialize(kCodec);
+  const std::string written = ini.Serialize(kCodec).value();
   const std::vector<SettingsKey> keys = SettingsKeys();
   std::size_t present = 0;
   std::size_t refused = 0;

@@ -210,7 +210,7 @@ void StoreSlots(const fs::path& settings, const PaletteSlots& slots) {
   for (std::size_t i = 0; i < slots.size(); ++i) {
     ini.WriteColor("Tintwright", "mempan" + std::to_string(i + 1) + "_Color", slots[i]);
   }
-  WriteFileBytes(settings, ini.Serialize(Windows1252Codec()));
+  WriteFileBytes(settings, ini.Serialize(Windows1252Codec()).value());
 }
 
 BOOL CALLBACK FindSaveButton(HWND control, LPARAM found) {

@@ -96,16 +96,16 @@ TEST(IniFileWriting, ChangesOnlyTheFirstOfRepeatedKeysAndGivesAValuelessKeyItsVa
   IniFile ini = ParseFixture("layout_rules.ini");
   ini.WriteInteger("Tintwright", "layout", 0);
   ini.WriteString("Tintwright", "Orphan Key", "now set");
-  const IniFile reread = IniFile::Parse(ini.Serialize(kCodec), kCodec);
+  const IniFile reread = IniFile::Parse(ini.Serialize(kCodec).value(), kCodec);
   EXPECT_EQ(reread.ReadString("Tintwright", "layout", ""), "0");
   EXPECT_EQ(reread.ReadString("Tintwright", "orphan key", ""), "now set");
-  EXPECT_NE(ini.Serialize(kCodec).find("LAYOUT=2\r\n"), std::string::npos);
+  EXPECT_NE(ini.Serialize(kCodec).value().find("LAYOUT=2\r\n"), std::string::npos);
 }
 
 TEST(IniFileWriting, ALineBreakInAValueCannotAddEntriesOrSections) {
   IniFile ini;
   ini.WriteString("Tintwright", "palettename", "a.plt\r\n[Evil]\nlayout=0\rshowtitle=FALSE");
-  const IniFile reread = IniFile::Parse(ini.Serialize(kCodec), kCodec);
+  const IniFile reread = IniFile::Parse(ini.Serialize(kCodec).value(), kCodec);
   EXPECT_EQ(reread.ReadString("Tintwright", "palettename", ""),
             "a.plt  [Evil] layout=0 showtitle=FALSE");
   EXPECT_FALSE(reread.HasKey("Tintwright", "showtitle"));

@@ -71,7 +71,7 @@ IniFile IniFile::Parse(std::string_view bytes, const EightBitCodec& eightBit) {
   return file;
 }
 
-std::string IniFile::Serialize(const EightBitCodec& eightBit) const {
+std::optional<std::string> IniFile::Serialize(const EightBitCodec& eightBit) const {
   std::string text;
   for (const Section& section : sections_) {
     text += "[" + section.name + "]\r\n";
@@ -84,8 +84,13 @@ std::string IniFile::Serialize(const EightBitCodec& eightBit) const {
   }
   // Characters the code page lacks (a palette named in another script) would
   // turn into "?"; UTF-8 keeps them, and a byte-order mark tells readers so.
-  if (auto bytes = EncodeText(text, encoding_, eightBit)) return std::move(*bytes);
-  return EncodeText(text, TextEncoding::kUtf8Bom, eightBit).value();
+  EncodedText encoded = EncodeText(text, encoding_, eightBit);
+  if (encoded.outcome == EncodedText::Outcome::kUnrepresentable) {
+    encoded = EncodeText(text, TextEncoding::kUtf8Bom, eightBit);
+  }
+  // A failed conversion has no text; an empty file would lose every setting.
+  if (!encoded.ok()) return std::nullopt;
+  return std::move(encoded.bytes);
 }
 
 bool IniFile::HasKey(std::string_view section, std::string_view key) const {

@@ -21,8 +21,9 @@ class IniFile {
   static IniFile Parse(std::string_view bytes, const EightBitCodec& eightBit);
 
   // CR LF line ends and an empty line after every section, in the encoding
-  // the file was read in; a new file is 8-bit text.
-  std::string Serialize(const EightBitCodec& eightBit) const;
+  // the file was read in; a new file is 8-bit text. Nothing when the text
+  // could not be converted: then the file on disk must stay as it is.
+  std::optional<std::string> Serialize(const EightBitCodec& eightBit) const;
 
   bool HasKey(std::string_view section, std::string_view key) const;
 

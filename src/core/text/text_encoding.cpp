@@ -147,7 +147,7 @@ std::string Windows1252Codec::Decode(std::string_view bytes) const {
   return out;
 }
 
-std::optional<std::string> Windows1252Codec::Encode(std::string_view utf8) const {
+EncodedText Windows1252Codec::Encode(std::string_view utf8) const {
   std::string out;
   out.reserve(utf8.size());
   for (char32_t cp : CodePointsOf(utf8)) {
@@ -156,10 +156,10 @@ std::optional<std::string> Windows1252Codec::Encode(std::string_view utf8) const
       continue;
     }
     const auto high = std::ranges::find(kWindows1252High, cp);
-    if (high == kWindows1252High.end()) return std::nullopt;
+    if (high == kWindows1252High.end()) return EncodedText::Unrepresentable();
     out += static_cast<char>(0x80 + (high - kWindows1252High.begin()));
   }
-  return out;
+  return EncodedText::Encoded(std::move(out));
 }
 
 DecodedText DecodeText(std::string_view bytes, const EightBitCodec& eightBit) {
@@ -175,19 +175,19 @@ DecodedText DecodeText(std::string_view bytes, const EightBitCodec& eightBit) {
   return {eightBit.Decode(bytes), TextEncoding::kEightBit};
 }
 
-std::optional<std::string> EncodeText(std::string_view utf8, TextEncoding encoding,
-                                      const EightBitCodec& eightBit) {
+EncodedText EncodeText(std::string_view utf8, TextEncoding encoding,
+                       const EightBitCodec& eightBit) {
   switch (encoding) {
     case TextEncoding::kEightBit:
       return eightBit.Encode(utf8);
     case TextEncoding::kUtf8Bom:
-      return std::string(kUtf8Bom) + Utf8Of(CodePointsOf(utf8));
+      return EncodedText::Encoded(std::string(kUtf8Bom) + Utf8Of(CodePointsOf(utf8)));
     case TextEncoding::kUtf16LeBom:
-      return std::string(kUtf16LeBom) + EncodeUtf16(utf8, false);
+      return EncodedText::Encoded(std::string(kUtf16LeBom) + EncodeUtf16(utf8, false));
     case TextEncoding::kUtf16BeBom:
-      return std::string(kUtf16BeBom) + EncodeUtf16(utf8, true);
+      return EncodedText::Encoded(std::string(kUtf16BeBom) + EncodeUtf16(utf8, true));
   }
-  return std::nullopt;
+  return EncodedText::Failed();
 }
 
 }  // namespace tw

@@ -15,14 +15,32 @@ enum class TextEncoding {
   kUtf16BeBom,  // UTF-16 big endian after FE FF
 };
 
+// What encoding a text gave: its bytes, or why there are none.
+struct EncodedText {
+  enum class Outcome {
+    kEncoded,
+    // Some character has no form in the code page; another encoding may
+    // hold the text.
+    kUnrepresentable,
+    // The conversion itself failed: there is no text to write at all.
+    kFailed,
+  };
+  Outcome outcome;
+  std::string bytes;  // when encoded
+
+  bool ok() const { return outcome == Outcome::kEncoded; }
+  static EncodedText Encoded(std::string bytes) { return {Outcome::kEncoded, std::move(bytes)}; }
+  static EncodedText Unrepresentable() { return {Outcome::kUnrepresentable, {}}; }
+  static EncodedText Failed() { return {Outcome::kFailed, {}}; }
+};
+
 // Converts between an 8-bit code page and UTF-8. The platform layer supplies
 // one for the system's code page.
 class EightBitCodec {
  public:
   virtual ~EightBitCodec() = default;
   virtual std::string Decode(std::string_view bytes) const = 0;
-  // Nothing when some character has no form in the code page.
-  virtual std::optional<std::string> Encode(std::string_view utf8) const = 0;
+  virtual EncodedText Encode(std::string_view utf8) const = 0;
 };
 
 // Windows-1252; its five unassigned bytes map to U+0081, U+008D, U+008F,
@@ -30,7 +48,7 @@ class EightBitCodec {
 class Windows1252Codec final : public EightBitCodec {
  public:
   std::string Decode(std::string_view bytes) const override;
-  std::optional<std::string> Encode(std::string_view utf8) const override;
+  EncodedText Encode(std::string_view utf8) const override;
 };
 
 struct DecodedText {
@@ -43,9 +61,8 @@ struct DecodedText {
 // becomes U+FFFD and decoding goes on after it.
 DecodedText DecodeText(std::string_view bytes, const EightBitCodec& eightBit);
 
-// The bytes of `utf8` in `encoding`, byte-order mark included. Nothing when
-// 8-bit text cannot hold every character.
-std::optional<std::string> EncodeText(std::string_view utf8, TextEncoding encoding,
-                                      const EightBitCodec& eightBit);
+// The bytes of `utf8` in `encoding`, byte-order mark included. Only 8-bit
+// text can fail: a character it cannot hold, or a failed conversion.
+EncodedText EncodeText(std::string_view utf8, TextEncoding encoding, const EightBitCodec& eightBit);
 
 }  // namespace tw

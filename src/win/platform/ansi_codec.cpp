@@ -1,32 +1,45 @@
 #include "win/platform/ansi_codec.h"
 
-#include <windows.h>
-
 #include "win/platform/text.h"
 
 namespace tw::win {
+namespace {
+
+constexpr UINT kGb18030 = 54936;
+
+}  // namespace
 
 std::string AnsiCodec::Decode(std::string_view bytes) const {
   if (bytes.empty()) return {};
   const int size = static_cast<int>(bytes.size());
-  const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+  const int length = conversions_.toWide(codePage_, 0, bytes.data(), size, nullptr, 0);
+  if (length <= 0) return {};
   std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
+  const int converted = conversions_.toWide(codePage_, 0, bytes.data(), size, wide.data(), length);
+  wide.resize(static_cast<size_t>(converted > 0 ? converted : 0));
   return Narrow(wide);
 }
 
-std::optional<std::string> AnsiCodec::Encode(std::string_view utf8) const {
+EncodedText AnsiCodec::Encode(std::string_view utf8) const {
   const std::wstring wide = Widen(utf8);
-  if (wide.empty()) return std::string();
+  if (wide.empty()) return EncodedText::Encoded({});
   const int size = static_cast<int>(wide.size());
+  // UTF-8 and GB18030 hold every character, and Windows refuses the
+  // best-fit flag for them (for UTF-8 also the question whether a default
+  // character was used): the call would fail and give no text at all.
+  const bool unicode = codePage_ == CP_UTF8 || codePage_ == kGb18030;
+  const DWORD flags = unicode ? 0 : WC_NO_BEST_FIT_CHARS;
   BOOL lossy = FALSE;
-  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr,
-                                         0, nullptr, &lossy);
-  if (lossy) return std::nullopt;
+  BOOL* const usedDefault = unicode ? nullptr : &lossy;
+  const int length =
+      conversions_.fromWide(codePage_, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+  if (length <= 0) return EncodedText::Failed();
+  if (lossy) return EncodedText::Unrepresentable();
   std::string bytes(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes.data(), length,
-                      nullptr, nullptr);
-  return bytes;
+  const int written = conversions_.fromWide(codePage_, flags, wide.data(), size, bytes.data(),
+                                            length, nullptr, nullptr);
+  if (written != length) return EncodedText::Failed();
+  return EncodedText::Encoded(std::move(bytes));
 }
 
 }  // namespace tw::win

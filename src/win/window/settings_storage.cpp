@@ -13,7 +13,8 @@ constexpr std::uint64_t kMaxSettingsBytes = 16 * 1024 * 1024;
 
 }  // namespace
 
-SettingsStorage::SettingsStorage(std::wstring file) : file_(std::move(file)) {
+SettingsStorage::SettingsStorage(std::wstring file, AnsiCodec codec)
+    : file_(std::move(file)), codec_(codec) {
   readOnlyAtLoad_ = win::IsReadOnlyFile(file_);
   const FileReadResult read = win::ReadWholeFile(file_, kMaxSettingsBytes);
   if (read.status == FileReadStatus::kOk) {
@@ -30,7 +31,8 @@ SettingsStorage::~SettingsStorage() {
 
 bool SettingsStorage::WriteFile() const {
   if (readOnlyAtLoad_) return false;
-  return win::WriteFileAtomically(file_, ini_.Serialize(codec_)).ok;
+  const std::optional<std::string> bytes = ini_.Serialize(codec_);
+  return bytes && win::WriteFileAtomically(file_, *bytes).ok;
 }
 
 std::wstring SettingsFileBesideProgram() { return win::PathBesideProgram(L"Tintwright.ini"); }

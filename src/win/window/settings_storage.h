@@ -15,13 +15,16 @@ class SettingsStorage {
  public:
   static constexpr const char* kSection = "Tintwright";
 
-  explicit SettingsStorage(std::wstring file);
+  // The file's 8-bit text is in the system's code page unless `codec` says
+  // otherwise.
+  explicit SettingsStorage(std::wstring file, AnsiCodec codec = AnsiCodec());
   SettingsStorage(const SettingsStorage&) = delete;
   SettingsStorage& operator=(const SettingsStorage&) = delete;
   ~SettingsStorage();
 
   void SetWriteOnDestroy(bool write) { writeOnDestroy_ = write; }
-  // Writes the whole file now, unless it was read-only; answers success.
+  // Writes the whole file now, unless it was read-only; answers success. A
+  // text that cannot be converted leaves the file as it is.
   bool WriteFile() const;
 
   Converted<bool> ReadBool(const char* key, bool defaultValue) const {

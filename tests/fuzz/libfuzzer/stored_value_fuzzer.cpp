@@ -27,7 +27,7 @@ void CheckInput(std::string_view input) {
   const Windows1252Codec codec;
   IniFile settings;
   settings.WriteString("Tintwright", "palettename", encoded);
-  const IniFile reread = IniFile::Parse(settings.Serialize(codec), codec);
+  const IniFile reread = IniFile::Parse(settings.Serialize(codec).value(), codec);
   Expect(DecodeStoredValue(reread.ReadString("Tintwright", "palettename", "")) == input,
          "a value does not survive the settings file");
 }
