@@ -200,7 +200,8 @@ ProgramRun::ProgramRun(const TempFolder& folder, const std::wstring& arguments)
   startup.cb = sizeof(startup);
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder_.c_str(), &startup, &process_)) {
-    throw std::runtime_error("cannot start Tintwright.exe");
+    throw std::runtime_error("cannot start Tintwright.exe: error " +
+                             std::to_string(GetLastError()));
   }
 }
 

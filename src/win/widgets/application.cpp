@@ -1,5 +1,7 @@
 #include "win/widgets/application.h"
 
+#include <utility>
+
 #include "win/platform/text.h"
 #include "win/widgets/form.h"
 #include "win/widgets/window_class.h"
@@ -81,10 +83,22 @@ void Application::Dispatch(MSG& message) const {
   DispatchMessageW(&message);
 }
 
+void Application::Terminate() {
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
 int Application::Run() {
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
-  return static_cast<int>(message.wParam);
+  MSG message{};
+  // A modal loop of the window system may take the quit message and drop
+  // it (Wine's move loop ends on it without posting it again); the flag
+  // ends this loop all the same once that loop has returned.
+  while (!terminated_ && GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  const bool terminated = std::exchange(terminated_, false);
+  // Nothing after the loop may see a quit that is still waiting.
+  MSG waitingQuit;
+  PeekMessageW(&waitingQuit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  return terminated ? 0 : static_cast<int>(message.wParam);
 }
 
 void Application::ProcessMessages() {

@@ -27,7 +27,7 @@ class Application {
 
   // Runs the message loop until Terminate; answers the exit code.
   int Run();
-  void Terminate() { PostQuitMessage(0); }
+  void Terminate();
   // Lets the window events that are waiting now run.
   void ProcessMessages();
 
@@ -57,6 +57,7 @@ class Application {
   std::wstring helpFile_;
   HWND window_ = nullptr;
   Form* mainForm_ = nullptr;
+  bool terminated_ = false;
 };
 
 }  // namespace tw::win

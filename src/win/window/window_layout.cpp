@@ -27,9 +27,24 @@ WindowLayout::WindowLayout(Form& form, ColorEditor& editor, ColorCodeBox& codeBo
     : form_(form), editor_(editor), codeBox_(codeBox), palette_(palette), magnifier_(magnifier) {}
 
 void WindowLayout::BindDragSurfaces() {
-  const auto drag = [this](Control&, const MouseEvent&) { StartDrag(); };
-  form_.OnMouseDown = drag;
-  for (const wchar_t* name : design::kDragSurfaces) form_.FindControl(name)->OnMouseDown = drag;
+  // The move loop belongs to the left button: started by another, it waits
+  // for a left release that never comes. A right press goes on to the main
+  // menu, as on any control without a menu of its own.
+  const auto press = [this](Control&, const MouseEvent& event) {
+    if (event.button == MouseButton::Left) StartDrag();
+  };
+  // A quick second press on a panel arrives as a double click.
+  const auto secondPress = [this](Control&) { StartDrag(); };
+  for (Control* surface : DragSurfaces()) {
+    surface->OnMouseDown = press;
+    surface->OnDblClick = secondPress;
+  }
+}
+
+std::vector<Control*> WindowLayout::DragSurfaces() const {
+  std::vector<Control*> surfaces{&form_};
+  for (const wchar_t* name : design::kDragSurfaces) surfaces.push_back(form_.FindControl(name));
+  return surfaces;
 }
 
 void WindowLayout::AddMenuItems(MenuItem& mainMenu) {

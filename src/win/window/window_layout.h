@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "win/widgets/form.h"
 #include "win/widgets/menu.h"
@@ -39,10 +40,12 @@ class WindowLayout {
 
   // "Always on Top", "Show/Hide Titlebar" and "Change Layout", then a separator.
   void AddMenuItems(MenuItem& mainMenu);
-  // A press of any button on the window or on one of its bare surfaces
-  // moves the window, which matters while its title bar is hidden. Once
-  // every control exists.
+  // A left press on the window or on one of its bare surfaces moves the
+  // window, which matters while its title bar is hidden. Once every control
+  // exists.
   void BindDragSurfaces();
+  // The window and its bare surfaces, which a left press drags.
+  std::vector<Control*> DragSurfaces() const;
   // Reads the designed places; before any layout or title-bar change.
   void RecordDesign();
 
