@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <set>
@@ -329,6 +330,50 @@ TEST_F(Eyedropper, MagnifierShowsTheCaptureWithTheCrosshairAtItsPlace) {
   }
 }
 
+TEST_F(Eyedropper, EveryLayoutShowsThePointersPixelAtTheCentreWithTheWholeCross) {
+  PatternWindow pattern(FieldWithMark);
+  W().FindMenuItem(L"Zoom5X1")->Click();
+  W().FindMenuItem(L"Cross1")->Click();
+  const auto inverse = [](COLORREF c) {
+    return RGB(255 - GetRValue(c), 255 - GetGValue(c), 255 - GetBValue(c));
+  };
+  for (const wchar_t* layout : {L"Small1", L"Medium1", L"Large1"}) {
+    SCOPED_TRACE(win::Narrow(layout));
+    W().FindMenuItem(layout)->Click();
+    ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
+    // What the user sees: the picture area inside its one-pixel bevel.
+    const win::Panel& area = M().PictureArea();
+    const RECT visible{1, 1, area.Width() - 1, area.Height() - 1};
+    const int width = visible.right - visible.left;
+    const int height = visible.bottom - visible.top;
+    // The pointer's block, the cross's arms through the field and through
+    // that block.
+    RECT block{width, height, -1, -1};
+    int crossPixels = 0;
+    const auto look = [&] {
+      const std::vector<COLORREF> shown = ScreenArea(area.Handle(), visible);
+      block = {width, height, -1, -1};
+      crossPixels = 0;
+      for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+          const COLORREF c = shown[static_cast<size_t>(y * width + x)];
+          if (c == inverse(kField) || c == inverse(kMark)) ++crossPixels;
+          if (c == kMark || c == inverse(kMark)) {
+            block = {std::min<LONG>(block.left, x), std::min<LONG>(block.top, y),
+                     std::max<LONG>(block.right, x), std::max<LONG>(block.bottom, y)};
+          }
+        }
+      }
+      return crossPixels == 38 && block.right >= 0;
+    };
+    EXPECT_TRUE(WaitUntil(look, 3s)) << "cross pixels seen: " << crossPixels << " of 38";
+    ASSERT_GE(block.right, 0) << "the pointer's pixel is not shown";
+    const int zoom = 5;
+    EXPECT_NEAR((block.left + block.right) / 2.0, width / 2.0, zoom);
+    EXPECT_NEAR((block.top + block.bottom) / 2.0, height / 2.0, zoom);
+  }
+}
+
 TEST_F(Eyedropper, PickingFromTheMagnifierFollowsThePointerAndRecordsUndo) {
   PatternWindow pattern(FieldWithMark);
   W().FindMenuItem(L"Zoom5X1")->Click();
@@ -345,6 +390,22 @@ TEST_F(Eyedropper, PickingFromTheMagnifierFollowsThePointerAndRecordsUndo) {
   SendMessageW(picture.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(400, 5));
   EXPECT_FALSE(M().PickingFromPicture());
   EXPECT_EQ(UndoDepth(), depth + 2) << "the color before the pick, then the picked one";
+}
+
+TEST_F(Eyedropper, LosingTheMouseMidPickEndsThePickFromTheMagnifier) {
+  PatternWindow pattern(FieldWithMark);
+  W().FindMenuItem(L"Zoom5X1")->Click();
+  W().FindMenuItem(L"None1")->Click();
+  ASSERT_NO_FATAL_FAILURE(Grab(kPointer));
+  win::Image& picture = M().MagnifiedImage();
+  SendMessageW(picture.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(82, 66));
+  ASSERT_EQ(Current(), static_cast<TColor>(kMark));
+  // Another window takes the mouse: no release comes.
+  SetCapture(W().Handle());
+  ReleaseCapture();
+  EXPECT_FALSE(M().PickingFromPicture());
+  SendMessageW(picture.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(Current(), static_cast<TColor>(kMark)) << "a plain move picked a color";
 }
 
 TEST_F(Eyedropper, ClearZoomWindowPaintsTheWindowsGrayAndEmptiesTheLabels) {

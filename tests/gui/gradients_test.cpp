@@ -140,6 +140,16 @@ TEST_F(Gradients, PressingAndDraggingOnTheWheelSetsHueAndSaturation) {
   EXPECT_EQ(Bar(Channel::kSaturation), 0) << "moves after the release pick nothing";
 }
 
+TEST_F(Gradients, LosingTheMouseMidDragEndsTheWheelsPick) {
+  Press(WM_LBUTTONDOWN, 87, 15);
+  const TColor picked = W().Color().Value();
+  // Another window takes the mouse (Alt+Tab, a dialog): no release comes.
+  SetCapture(W().Handle());
+  ReleaseCapture();
+  Press(WM_MOUSEMOVE, 51, 51);
+  EXPECT_EQ(W().Color().Value(), picked) << "a plain move over the wheel picked a color";
+}
+
 TEST_F(Gradients, ARightPressOnTheWheelDoesNothing) {
   const TColor before = W().Color().Value();
   const int depth = W().Color().History().UndoDepth();

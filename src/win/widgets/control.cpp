@@ -197,6 +197,12 @@ LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
       if (OnDblClick) OnDblClick(*this);
       break;
+    case WM_CAPTURECHANGED:
+      if (OnCaptureLost) OnCaptureLost(*this);
+      break;
+    case WM_SIZE:
+      if (OnResized) OnResized(*this);
+      break;
     case WM_MOUSEWHEEL:
       // The window decides what a turn of the wheel does, wherever the
       // keyboard focus is; no control scrolls by itself.

@@ -72,6 +72,11 @@ class Control {
   MouseHandler OnMouseUp;
   MouseHandler OnMouseMove;
   std::function<void(Control& sender)> OnDblClick;
+  // The control's size changed (a layout moved it).
+  std::function<void(Control& sender)> OnResized;
+  // The mouse capture went elsewhere: released, or taken by another window
+  // (Alt+Tab, a dialog) while a button was still held.
+  std::function<void(Control& sender)> OnCaptureLost;
 
   // The color that labels and other see-through children paint behind them.
   virtual TColor BackgroundColor() const;

@@ -21,6 +21,12 @@ Panel::Panel(Form& owner, Control& parent, std::wstring name, const Design& desi
   CreateCustom(L"TwPanel", design.bounds, CS_DBLCLKS);  // palette slots copy on a double-click
 }
 
+Rect Panel::ContentBounds() const {
+  // Each bevel is one pixel wide at every resolution, as DrawEdge draws it.
+  const int inset = (outer_ != Bevel::None ? 1 : 0) + (inner_ != Bevel::None ? 1 : 0);
+  return {inset, inset, Width() - 2 * inset, Height() - 2 * inset};
+}
+
 void Panel::SetColor(TColor color) {
   if (color == color_) return;
   color_ = color;

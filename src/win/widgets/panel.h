@@ -33,6 +33,8 @@ class Panel : public CustomControl {
   void SetOwnFont(const LOGFONTW& font);
 
   TColor BackgroundColor() const override { return color_; }
+  // The client area inside the bevels, where children fill the panel.
+  Rect ContentBounds() const;
 
  protected:
   void Paint(HDC dc, const RECT& client) override;

@@ -70,7 +70,6 @@ LRESULT SpeedButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         pressed_ = false;
         InvalidateAll();
       }
-      if (OnCaptureLost) OnCaptureLost(*this);
       break;
     default:
       break;

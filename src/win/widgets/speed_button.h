@@ -28,8 +28,6 @@ class SpeedButton : public CustomControl {
   const std::wstring& Caption() const { return caption_; }
 
   std::function<void(SpeedButton& sender)> OnClick;
-  // The mouse capture that a press took was lost, by a release or otherwise.
-  std::function<void(SpeedButton& sender)> OnCaptureLost;
 
  protected:
   void Paint(HDC dc, const RECT& client) override;

@@ -68,6 +68,9 @@ void ColorEditor::BindWheelHandlers() {
     pickingFromWheel_ = false;
     if (GetCapture() == wheel_->Handle()) ReleaseCapture();
   };
+  // Without the capture (Alt+Tab mid-drag) no release comes: plain moves
+  // over the wheel must not keep picking.
+  wheel_->OnCaptureLost = [this](Control&) { pickingFromWheel_ = false; };
 }
 
 void ColorEditor::TakeWheelPoint(int x, int y) {

@@ -55,15 +55,25 @@ void MagnifierPanel::CreateControls(Form& form) {
   // The magnified picture lies over the captured one.
   capture_ = &form.Add(*pictureArea_, design::kCaptureImage);
   magnified_ = &form.Add(*pictureArea_, design::kMagnifiedImage);
+  FitPicturesToArea();
   sampleTimer_ = &form.AddTimer(design::kSampleTimerName, design::kSampleInterval);
 }
 
+void MagnifierPanel::FitPicturesToArea() {
+  // The capture geometry works from the pictures' size, so the pointer's
+  // block lies at the centre of what the area shows in every layout.
+  const Rect content = pictureArea_->ContentBounds();
+  capture_->SetBounds(content);
+  magnified_->SetBounds(content);
+}
+
 void MagnifierPanel::BindHandlers() {
+  pictureArea_->OnResized = [this](Control&) { FitPicturesToArea(); };
   grabButton_->OnMouseDown = [this](Control&, const MouseEvent& event) { StartGrab(event.button); };
   grabButton_->OnMouseUp = [this](Control&, const MouseEvent&) { EndGrab(); };
   // Losing the mouse (another window took it) ends the grab too, so the
   // eyedropper can never stay on.
-  grabButton_->OnCaptureLost = [this](SpeedButton&) { EndGrab(); };
+  grabButton_->OnCaptureLost = [this](Control&) { EndGrab(); };
   sampleTimer_->OnTimer = [this](Timer&) { Tick(); };
   magnified_->OnMouseDown = [this](Control&, const MouseEvent& event) {
     OnPicturePressed(event.button, event.x, event.y);
@@ -72,6 +82,8 @@ void MagnifierPanel::BindHandlers() {
     if (picking_) PickFromPicture(event.x, event.y);
   };
   magnified_->OnMouseUp = [this](Control&, const MouseEvent&) { OnPictureReleased(); };
+  // Without the capture no release comes: plain moves must not pick.
+  magnified_->OnCaptureLost = [this](Control&) { picking_ = false; };
 }
 
 void MagnifierPanel::StartGrab(MouseButton button) {

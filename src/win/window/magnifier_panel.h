@@ -66,6 +66,8 @@ class MagnifierPanel {
 
  private:
   void CreateControls(Form& form);
+  // The two pictures fill the area inside its bevel.
+  void FitPicturesToArea();
   void BindHandlers();
   void ShowMagnified(POINT pointer, HDC screen);
   void OnPicturePressed(MouseButton button, int x, int y);
