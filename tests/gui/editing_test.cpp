@@ -8,6 +8,7 @@
 
 #include "core/color/color_codes.h"
 #include "test_support.h"
+#include "win/platform/clipboard.h"
 #include "win/platform/text.h"
 #include "win/window/main_window.h"
 
@@ -219,6 +220,29 @@ TEST_F(Editing, AHueBeyond360KeepsThePreviousColor) {
   EXPECT_EQ(Current(), MakeColor(225, 172, 65));
   EXPECT_EQ(Box(Channel::kRed).Text(), L"225");
   EXPECT_EQ(W().Editor().Bar(Channel::kHue).Position(), 360);
+}
+
+TEST_F(Editing, ANegativeHueNamesNoColor) {
+  W().FindMenuItem(L"HSVHSB1")->Click();
+  Type(CodeEdit(), L"-30,255,255");
+  {
+    MessageBoxAnswerer answerer;
+    SendMessageW(CodeEdit().Handle(), WM_CHAR, L'\r', 1);
+    const auto seen = answerer.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, L"Unable to convert color values.");
+  }
+  EXPECT_EQ(Current(), kStart.frame);
+
+  // Typed, the hue box takes no minus sign; pasted, it does (and leaving
+  // the box would make it 0).
+  ASSERT_TRUE(win::CopyTextToClipboard(W().Handle(), L"-30"));
+  SetFocus(Box(Channel::kHue).Handle());
+  SendMessageW(Box(Channel::kHue).Handle(), EM_SETSEL, 0, -1);
+  SendMessageW(Box(Channel::kHue).Handle(), WM_PASTE, 0, 0);
+  ASSERT_EQ(Box(Channel::kHue).Text(), L"-30");
+  EXPECT_EQ(Current(), kStart.frame) << "the color stays";
+  EXPECT_EQ(Box(Channel::kRed).Text(), kStart.red);
 }
 
 TEST_F(Editing, BoxesTakeOnlyDigits) {

@@ -88,6 +88,23 @@ TEST_F(TrayRefusedTest, HiddenStartShowsAndCloseEndsWhenTheIconIsRefused) {
   }));
 }
 
+TEST_F(TrayRefusedTest, MinimizeKeepsTheTaskbarButtonWhenTheIconIsRefused) {
+  RefusingShell shell;
+  ASSERT_TRUE(shell.FoundFirst());
+  MainWindow& window = Create();
+  window.Show();
+  ASSERT_FALSE(window.Tray().IconShown());
+  const HWND application = Application::Instance().Handle();
+  // What the taskbar button sends.
+  SendMessageW(application, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(IsIconic(application)) << "an ordinary minimize";
+  // A shown application window is the taskbar button (the shell stand-in
+  // hides the real taskbar from a search for it).
+  EXPECT_TRUE(IsWindowVisible(application)) << "the taskbar button must stay";
+  SendMessageW(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return ProgramShown() && !IsIconic(application); }));
+}
+
 TEST_F(TrayRefusedTest, HiddenProgramComesBackWhenANewTaskbarRefusesTheIcon) {
   MainWindow& window = Create();
   window.Show();

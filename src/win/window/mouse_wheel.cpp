@@ -10,20 +10,24 @@
 #include "win/widgets/combo_box.h"
 #include "win/widgets/edit.h"
 #include "win/widgets/scroll_bar.h"
+#include "win/window/design/controls.h"
 
 namespace tw::win {
 namespace {
 
+constexpr int kHueBoxLimit = 360;
 constexpr int kBoxLimit = 255;
 
 void Step(ScrollBar& bar, bool up) { bar.SetPosition(bar.Position() + (up ? 1 : -1)); }
 
 // Only a box that holds a number steps; a color code that is none, or an
-// empty box, stays as it is and no error is shown.
+// empty box, stays as it is and no error is shown. The hue box reaches 360
+// like its bar; the others stop at 255.
 void Step(Edit& box, bool up) {
   const std::optional<std::int32_t> number = ParseIntegerText(Narrow(box.Text()));
   if (!number) return;
-  if (up && *number <= kBoxLimit - 1) box.SetText(std::to_wstring(*number + 1));
+  const int limit = box.Name() == design::kHsvRows[0].box.name ? kHueBoxLimit : kBoxLimit;
+  if (up && *number <= limit - 1) box.SetText(std::to_wstring(*number + 1));
   if (!up && *number >= 1) box.SetText(std::to_wstring(*number - 1));
 }
 

@@ -91,6 +91,9 @@ void TrayIcon::ShowProgram() {
 bool TrayIcon::SystemCommand(WPARAM command) {
   if (!active_) return false;
   if (command == SC_MINIMIZE) {
+    // With no icon to come back through, the minimize stays an ordinary
+    // one that keeps the taskbar button.
+    if (!CanHideProgram()) return false;
     HideProgram();
     return true;
   }
