@@ -1,6 +1,8 @@
-// Time from starting Tintwright.exe to its main window being visible, over
-// repeated starts, and the size of the exe. Run it under Wine with the Wine
-// server already up (the first start of a run pays for that alone).
+// Time from starting Tintwright.exe to its main window being visible, and
+// from its "Exit" command to the end of its process (with the settings file
+// written), over repeated starts, and the size of the exe. Run it under Wine
+// with the Wine server already up (the first start of a run pays for that
+// alone).
 #include <windows.h>
 
 #include <algorithm>
@@ -23,33 +25,52 @@ std::filesystem::path BesideThisProgram(const wchar_t* name) {
   return std::filesystem::path(path).parent_path() / name;
 }
 
-// Milliseconds until the main window is visible, or a negative number.
-double TimeOneStart(const std::filesystem::path& exe) {
+struct StartAndExit {
+  double startMs = -1;  // until the main window is visible
+  double exitMs = -1;   // from "Exit" until the process has ended
+};
+
+double MillisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  const size_t n = times.size();
+  return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+}
+
+// Negative times for what did not happen.
+StartAndExit TimeOneRun(const std::filesystem::path& exe) {
   std::wstring commandLine = L"\"" + exe.wstring() + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
   const auto start = Clock::now();
+  StartAndExit run;
   if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       exe.parent_path().c_str(), &startup, &process)) {
-    return -1;
+    return run;
   }
   HWND window = nullptr;
-  double elapsed = -1;
   while (Clock::now() - start < std::chrono::seconds(30)) {
     window = tw::test::FindProcessWindow(process.dwProcessId, L"TfrmColorPick");
     if (window && IsWindowVisible(window)) {
-      elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+      run.startMs = MillisecondsSince(start);
       break;
     }
     Sleep(1);
   }
+  const auto exit = Clock::now();
   if (window) PostMessageW(window, WM_COMMAND, tw::win::kExitCommand, 0);
-  if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
+  if (WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0) {
+    if (window) run.exitMs = MillisecondsSince(exit);
+  } else {
     TerminateProcess(process.hProcess, 1);
+  }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  return elapsed;
+  return run;
 }
 
 }  // namespace
@@ -60,19 +81,26 @@ int wmain(int argc, wchar_t** argv) {
   tw::test::TempFolder folder;
   const auto exe = folder.Path() / L"Tintwright.exe";
   std::filesystem::copy_file(BesideThisProgram(L"Tintwright.exe"), exe);
-  std::vector<double> times;
+  const auto settings = folder.Path() / L"Tintwright.ini";
+  std::vector<double> starts;
+  std::vector<double> exits;
   for (int i = 0; i < runs; ++i) {
-    const double ms = TimeOneStart(exe);
-    if (ms < 0) {
-      std::fprintf(stderr, "start %d: the main window did not show\n", i + 1);
+    std::filesystem::remove(settings);
+    const StartAndExit run = TimeOneRun(exe);
+    if (run.startMs < 0 || run.exitMs < 0 || !std::filesystem::exists(settings)) {
+      std::fprintf(stderr, "run %d: the window did not show, or the exit did not end and save\n",
+                   i + 1);
       return 1;
     }
-    times.push_back(ms);
+    starts.push_back(run.startMs);
+    exits.push_back(run.exitMs);
   }
-  std::sort(times.begin(), times.end());
-  const double median = runs % 2 ? times[runs / 2] : (times[runs / 2 - 1] + times[runs / 2]) / 2;
+  const auto [fastestStart, slowestStart] = std::minmax_element(starts.begin(), starts.end());
+  const auto [fastestExit, slowestExit] = std::minmax_element(exits.begin(), exits.end());
   std::printf("starts: %d\nstart to visible window, ms: median %.1f, min %.1f, max %.1f\n", runs,
-              median, times.front(), times.back());
+              Median(starts), *fastestStart, *slowestStart);
+  std::printf("Exit to the process's end, ms: median %.1f, min %.1f, max %.1f\n", Median(exits),
+              *fastestExit, *slowestExit);
   std::printf("Tintwright.exe size: %ju bytes\n",
               static_cast<std::uintmax_t>(std::filesystem::file_size(exe)));
   return 0;

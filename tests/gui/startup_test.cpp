@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/stored_properties.h"
+#include "shell_support.h"
 #include "test_support.h"
 #include "win/window/command_ids.h"
 
@@ -120,9 +121,13 @@ TEST(Startup, AllowCloseLetsTheWindowsCloseEndTheProgram) {
   HWND window = run.WaitForMainWindow();
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
+  // The taskbar button belongs to the hidden application window.
+  const HWND application = FindProcessWindow(run.ProcessId(), L"TApplication");
+  ASSERT_TRUE(WaitForTaskbarButton(application, true));
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(run.WaitForExit(), 0u);
   EXPECT_EQ(ReadFileBytes(run.SettingsFile()).rfind("[Tintwright]\r\n", 0), 0u);
+  EXPECT_TRUE(WaitForTaskbarButton(application, false)) << "a taskbar button was left behind";
 }
 
 TEST(Startup, ReadOnlySettingsFileIsNeverWritten) {

@@ -90,6 +90,8 @@ class MainWindow : public Form {
   // Saves the stored properties and the window's own settings, then closes.
   void SaveAndClose();
   void WriteWindowSettings();
+  // Writes the settings file at once, and not again when the window goes.
+  void WriteSettingsFileNow();
   // The tray icon, once the window is built, and what follows the menu.
   void CreateShellParts();
   // Whether there is an icon to hide to; without one a close request really

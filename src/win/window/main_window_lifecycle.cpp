@@ -100,7 +100,15 @@ void MainWindow::SaveAndClose() {
   closing_ = true;
   formStorage_.Save();
   WriteWindowSettings();
+  // On disk before any window goes: without a window manager, Wine waits
+  // seconds for every window it takes off the screen.
+  WriteSettingsFileNow();
   DestroyWindow(Handle());
+}
+
+void MainWindow::WriteSettingsFileNow() {
+  settings_.WriteFile();
+  settings_.SetWriteOnDestroy(false);
 }
 
 void MainWindow::WriteWindowSettings() {
@@ -125,12 +133,12 @@ void MainWindow::EndSession(bool ending) {
     WriteWindowSettings();
   }
   closing_ = true;
-  settings_.WriteFile();
-  settings_.SetWriteOnDestroy(false);
+  WriteSettingsFileNow();
 }
 
 void MainWindow::Destroyed() {
-  ShowWindow(Application::Instance().Handle(), SW_HIDE);  // no taskbar button is left behind
+  // The taskbar button is the application window's, and goes with the
+  // process; hiding it here would only wait for the window manager.
   if (Application::Instance().MainForm() == this) Application::Instance().Terminate();
 }
 
