@@ -94,37 +94,41 @@ class DragSurfaces : public testing::Test {
   TempFolder folder_;
 };
 
-TEST_F(DragSurfaces, ARightClickOpensTheMainMenuAndExitStillEndsAndSaves) {
-  for (const Surface& surface : Surfaces()) {
-    SCOPED_TRACE(surface.what);
-    std::filesystem::remove(folder_.Path() / L"Tintwright.ini");
-    ProgramRun run(folder_, L"/multi /allowclose");
-    const HWND window = Start(run);
-    ASSERT_TRUE(window);
-    ASSERT_TRUE(RightClickOpensTheMenu(run, ScreenPointOf(window, surface.client)))
-        << "no menu opened";
-    // "Exit" is the menu's last item.
-    SendKey(VK_END);
-    SendKey(VK_RETURN);
-    EXPECT_EQ(run.WaitForExit(), 0u);
-    EXPECT_TRUE(Saved(run));
-  }
-}
+// How the user goes on after the menu opened.
+struct Ending {
+  const char* what;
+  void (*end)(HWND window, HWND menu);
+};
 
-TEST_F(DragSurfaces, ARightClickDismissedWithEscapeLeavesACloseThatEndsAndSaves) {
-  for (const Surface& surface : Surfaces()) {
-    SCOPED_TRACE(surface.what);
-    std::filesystem::remove(folder_.Path() / L"Tintwright.ini");
-    ProgramRun run(folder_, L"/multi /allowclose");
-    const HWND window = Start(run);
-    ASSERT_TRUE(window);
-    const HWND menu = RightClickOpensTheMenu(run, ScreenPointOf(window, surface.client));
-    ASSERT_TRUE(menu) << "no menu opened";
-    SendKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }));
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run.WaitForExit(), 0u);
-    EXPECT_TRUE(Saved(run));
+const Ending kEndings[] = {
+    {"Exit chosen in the menu",
+     [](HWND, HWND) {
+       // "Exit" is the menu's last item.
+       SendKey(VK_END);
+       SendKey(VK_RETURN);
+     }},
+    {"the menu dismissed with Escape, then a close request",
+     [](HWND window, HWND menu) {
+       SendKey(VK_ESCAPE);
+       EXPECT_TRUE(WaitUntil([&] { return !IsWindow(menu) || !IsWindowVisible(menu); }));
+       PostMessageW(window, WM_CLOSE, 0, 0);
+     }},
+};
+
+TEST_F(DragSurfaces, ARightClickOpensTheMainMenuAndTheProgramStillEndsAndSaves) {
+  for (const Ending& ending : kEndings) {
+    for (const Surface& surface : Surfaces()) {
+      SCOPED_TRACE(testing::Message() << surface.what << ", " << ending.what);
+      std::filesystem::remove(folder_.Path() / L"Tintwright.ini");
+      ProgramRun run(folder_, L"/multi /allowclose");
+      const HWND window = Start(run);
+      ASSERT_TRUE(window);
+      const HWND menu = RightClickOpensTheMenu(run, ScreenPointOf(window, surface.client));
+      ASSERT_TRUE(menu) << "no menu opened";
+      ending.end(window, menu);
+      EXPECT_EQ(run.WaitForExit(), 0u);
+      EXPECT_TRUE(Saved(run));
+    }
   }
 }
 
