@@ -5,19 +5,12 @@
 
 #include <stdexcept>
 
+#include "win/platform/screen_pixels_per_inch.h"
 #include "win/widgets/menu.h"
 #include "win/widgets/timer.h"
 #include "win/widgets/window_class.h"
 
 namespace tw::win {
-namespace {
-
-int ScreenPixelsPerInch() {
-  WindowDC screen(nullptr);
-  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
-}
-
-}  // namespace
 
 Form::Form(std::wstring name, const Design& design)
     : Control(*this, nullptr, std::move(name)), hints_(*this) {

@@ -42,8 +42,8 @@ const MenuItemDesign kZoomFactorMenu{L"ZoomFactor1", L"Zoom Factor"};
 MenuItemDesign ZoomFactorItem(int factor) {
   // Made once: the design keeps pointers to the texts.
   static const auto texts = [] {
-    std::array<std::pair<std::wstring, std::wstring>, 20> made;
-    for (int z = 1; z <= 20; ++z) {
+    std::array<std::pair<std::wstring, std::wstring>, kMaxZoom> made;
+    for (int z = 1; z <= kMaxZoom; ++z) {
       made[static_cast<size_t>(z - 1)] = {L"Zoom" + std::to_wstring(z) + L"X1",
                                           L"Zoom " + std::to_wstring(z) + L" X"};
     }
@@ -74,7 +74,7 @@ const std::array<MenuItemDesign, 3> kAveragingItems = {{
 }};
 
 const MenuItemDesign kNotationMenu{L"Colordisplay1", L"Color Code Display"};
-const std::array<MenuItemDesign, 12> kNotationItems = {{
+const std::array<MenuItemDesign, kNotationCount> kNotationItems = {{
     {L"HTMLHex1", L"HTML Hex", Ctrl('H'), 0},
     {L"DelphiHex1", L"Delphi Hex", Ctrl('D'), 1},
     {L"VBHex1", L"VB Hex", Ctrl('B'), 2},
