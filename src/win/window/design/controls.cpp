@@ -7,6 +7,7 @@
 
 #include "core/color/color_codes.h"
 #include "core/settings/options.h"
+#include "win/platform/font_description.h"
 #include "win/platform/text.h"
 
 namespace tw::win::design {
@@ -42,12 +43,9 @@ ChannelRowDesign Row(const wchar_t* caption, const wchar_t* labelName, const wch
 }  // namespace
 
 LOGFONTW ScaledFont(const Form& form, const FontDesign& font) {
-  LOGFONTW scaled{};
-  scaled.lfHeight = -form.Scale(font.height);
-  scaled.lfWeight = font.weight;
-  scaled.lfCharSet = font.face == std::wstring_view(L"Marlett") ? SYMBOL_CHARSET : DEFAULT_CHARSET;
-  wcsncpy(scaled.lfFaceName, font.face, LF_FACESIZE - 1);
-  return scaled;
+  const BYTE charSet =
+      font.face == std::wstring_view(L"Marlett") ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+  return FontDescription(font.face, -form.Scale(font.height), font.weight, charSet);
 }
 
 Form::Design MainWindowDesign(HWND ownerWindow) {
