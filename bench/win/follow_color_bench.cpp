@@ -23,10 +23,10 @@ int wmain(int argc, wchar_t** argv) {
   micros.reserve(changes);
   for (int i = 0; i < changes; ++i) {
     const tw::TColor color = tw::MakeColor(channel(random), channel(random), channel(random));
-    window.Color().Replace(color);
+    window.Current().Replace(color);
     tw::bench::BeginTraced(L"follow color");
     const auto start = tw::bench::Clock::now();
-    window.Color().Follow(tw::win::ColorSource::kOther);
+    window.Current().Follow(tw::win::ColorSource::kOther);
     micros.push_back(tw::bench::MicrosSince(start));
     tw::bench::EndTraced();
     tw::win::Application::Instance()

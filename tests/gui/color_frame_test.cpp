@@ -36,11 +36,11 @@ class ColorFrameText : public testing::Test {
 TEST_F(ColorFrameText, CommandsSetTheTextColorOnceForTheBackgroundOfThatMoment) {
   Click(L"setTextColortoContrastColor1");
   EXPECT_EQ(TextColor(), kWhite) << "on (65, 105, 225)";
-  W().Color().Set(MakeColor(255, 255, 0), true);
+  W().Current().Set(MakeColor(255, 255, 0), true);
   EXPECT_EQ(TextColor(), kWhite) << "the text does not follow the background by itself";
   Click(L"setTextColortoContrastColor1");
   EXPECT_EQ(TextColor(), kBlack);
-  W().Color().Set(MakeColor(65, 105, 225), true);
+  W().Current().Set(MakeColor(65, 105, 225), true);
   Click(L"setTextcolortotheinverseoftheBGcolor1");
   EXPECT_EQ(TextColor(), MakeColor(190, 150, 30));
   Click(L"setTextcolortoWhite1");

@@ -25,8 +25,8 @@ class ColorList : public testing::Test {
   }
   MainWindow& W() { return *window_; }
   win::ComboBox& List() { return W().Names().List(); }
-  TColor Current() { return W().Color().Value(); }
-  int UndoDepth() { return W().Color().History().UndoDepth(); }
+  TColor Current() { return W().Current().Value(); }
+  int UndoDepth() { return W().Current().History().UndoDepth(); }
 
   // The item texts as the list control itself holds them.
   std::vector<std::wstring> ShownNames() {
@@ -80,10 +80,10 @@ TEST_F(ColorList, ANamedColorIsSelectedAndAnUnnamedOneClearsTheSelection) {
     return false;
   };
   while (named(unnamed)) unnamed += 0x010203;
-  W().Color().Set(unnamed, true);
+  W().Current().Set(unnamed, true);
   EXPECT_EQ(SendMessageW(List().Handle(), CB_GETCURSEL, 0, 0), CB_ERR);
   EXPECT_EQ(List().Hint(), L"");
-  W().Color().Set(0x00FFFF00, true);  // #00FFFF
+  W().Current().Set(0x00FFFF00, true);  // #00FFFF
   EXPECT_EQ(SelectedName(), L"Aqua / Cyan / Turquoise Blue");
 }
 
@@ -103,7 +103,7 @@ TEST_F(ColorList, ChoosingAnEntryMakesItTheCurrentColorWithUndo) {
 TEST_F(ColorList, FindClosestColorSelectsAndAppliesTheNearestEntry) {
   Sort(L"Showonlyhtmlcolors");
   EXPECT_EQ(W().Names().Caption().Caption(), L"HTML");
-  W().Color().Set(0x00030201, false);  // #010203
+  W().Current().Set(0x00030201, false);  // #010203
   const int depth = UndoDepth();
   W().FindMenuItem(L"FindClosestColor1")->Click();
   EXPECT_EQ(SelectedName(), L"Black");
@@ -111,7 +111,7 @@ TEST_F(ColorList, FindClosestColorSelectsAndAppliesTheNearestEntry) {
   EXPECT_EQ(UndoDepth(), depth + 1);
 
   Sort(L"Showonlyhtmlcolors_copy");  // back to the extended names, from the main menu's copy
-  W().Color().Set(0x00030201, false);
+  W().Current().Set(0x00030201, false);
   W().FindMenuItem(L"FindClosestColor1_copy")->Click();
   EXPECT_EQ(SelectedName(), L"Rich Black (FOgra39)");
   EXPECT_EQ(Current(), 0x00030201) << "the color is itself an entry";

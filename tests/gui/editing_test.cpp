@@ -49,8 +49,8 @@ class Editing : public testing::Test {
   win::Edit& Box(Channel channel) { return W().Editor().Box(channel); }
   win::Edit& Box(int number) { return Box(static_cast<Channel>(number - 1)); }  // 1 … 6
   win::Edit& CodeEdit() { return W().CodeBox().CodeEdit(); }
-  TColor Current() { return W().Color().Value(); }
-  int UndoDepth() { return W().Color().History().UndoDepth(); }
+  TColor Current() { return W().Current().Value(); }
+  int UndoDepth() { return W().Current().History().UndoDepth(); }
 
   Shown Read() {
     const win::ColorEditor& e = W().Editor();

@@ -77,8 +77,8 @@ class Eyedropper : public testing::Test {
   }
   MainWindow& W() { return *window_; }
   win::MagnifierPanel& M() { return W().Magnifier(); }
-  TColor Current() { return W().Color().Value(); }
-  int UndoDepth() { return W().Color().History().UndoDepth(); }
+  TColor Current() { return W().Current().Value(); }
+  int UndoDepth() { return W().Current().History().UndoDepth(); }
 
   // The left button goes down over the grab button and comes up wherever
   // the pointer is then: delivered as the window system delivers a press

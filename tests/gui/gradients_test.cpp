@@ -65,7 +65,7 @@ TEST_F(Gradients, TheWheelOnScreenIsTheCoresWheelAtTheCurrentValue) {
   ASSERT_EQ(wheel.Width(), 103);
   ASSERT_EQ(wheel.Height(), 103);
   for (TColor color : {MakeColor(40, 200, 120), MakeColor(20, 60, 90)}) {
-    W().Color().Set(color, false);
+    W().Current().Set(color, false);
     Buffer expected(103, 103);
     ColorWheel(103, 103).Paint(expected.view, Bar(Channel::kValue));
     const std::vector<COLORREF> wanted = PicturePixels(expected.view);
@@ -89,7 +89,7 @@ TEST_F(Gradients, StripsFollowTheCurrentColorOnScreen) {
       {Channel::kHue, true, 0},  {Channel::kSaturation, true, 1}, {Channel::kValue, true, 2},
   };
   for (TColor color : {MakeColor(200, 30, 90), MakeColor(10, 220, 140)}) {
-    W().Color().Set(color, false);
+    W().Current().Set(color, false);
     const BarPositions rgb{Bar(Channel::kRed), Bar(Channel::kGreen), Bar(Channel::kBlue)};
     const BarPositions hsv{Bar(Channel::kHue), Bar(Channel::kSaturation), Bar(Channel::kValue)};
     for (const StripCase& strip : strips) {
@@ -125,7 +125,7 @@ TEST_F(Gradients, PressingAndDraggingOnTheWheelSetsHueAndSaturation) {
       {WM_MOUSEMOVE, 51, 51, 90, 0},     // the centre
   };
   const int value = Bar(Channel::kValue);
-  const int depth = W().Color().History().UndoDepth();
+  const int depth = W().Current().History().UndoDepth();
   for (const Case& step : steps) {
     Press(step.message, step.x, step.y);
     EXPECT_EQ(Bar(Channel::kHue), step.hue) << step.x << "," << step.y;
@@ -133,8 +133,8 @@ TEST_F(Gradients, PressingAndDraggingOnTheWheelSetsHueAndSaturation) {
     EXPECT_EQ(Bar(Channel::kValue), value) << "the value stays";
   }
   // The color follows the bars: at saturation 0 it is the grey of the value.
-  EXPECT_EQ(W().Color().Value(), MakeColor(value, value, value));
-  EXPECT_EQ(W().Color().History().UndoDepth(), depth + 1) << "the color from before the press";
+  EXPECT_EQ(W().Current().Value(), MakeColor(value, value, value));
+  EXPECT_EQ(W().Current().History().UndoDepth(), depth + 1) << "the color from before the press";
   Press(WM_LBUTTONUP, 51, 51);
   Press(WM_MOUSEMOVE, 87, 15);
   EXPECT_EQ(Bar(Channel::kSaturation), 0) << "moves after the release pick nothing";
@@ -142,21 +142,21 @@ TEST_F(Gradients, PressingAndDraggingOnTheWheelSetsHueAndSaturation) {
 
 TEST_F(Gradients, LosingTheMouseMidDragEndsTheWheelsPick) {
   Press(WM_LBUTTONDOWN, 87, 15);
-  const TColor picked = W().Color().Value();
+  const TColor picked = W().Current().Value();
   // Another window takes the mouse (Alt+Tab, a dialog): no release comes.
   SetCapture(W().Handle());
   ReleaseCapture();
   Press(WM_MOUSEMOVE, 51, 51);
-  EXPECT_EQ(W().Color().Value(), picked) << "a plain move over the wheel picked a color";
+  EXPECT_EQ(W().Current().Value(), picked) << "a plain move over the wheel picked a color";
 }
 
 TEST_F(Gradients, ARightPressOnTheWheelDoesNothing) {
-  const TColor before = W().Color().Value();
-  const int depth = W().Color().History().UndoDepth();
+  const TColor before = W().Current().Value();
+  const int depth = W().Current().History().UndoDepth();
   SendMessageW(E().Wheel().Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(87, 15));
   SendMessageW(E().Wheel().Handle(), WM_MOUSEMOVE, MK_RBUTTON, MAKELPARAM(60, 51));
-  EXPECT_EQ(W().Color().Value(), before);
-  EXPECT_EQ(W().Color().History().UndoDepth(), depth);
+  EXPECT_EQ(W().Current().Value(), before);
+  EXPECT_EQ(W().Current().History().UndoDepth(), depth);
 }
 
 TEST_F(Gradients, OnlyANewValuePaintsTheWheelAgain) {

@@ -189,7 +189,7 @@ TEST_F(Layouts, TheWheelIsPaintedForItsNewSize) {
   EXPECT_EQ(wheel.Picture().width, 63);
   EXPECT_EQ(wheel.Picture().height, 63);
   // The centre of the smaller disc is white at saturation 0 and full value.
-  W().Color().Set(MakeColor(255, 0, 0), false);
+  W().Current().Set(MakeColor(255, 0, 0), false);
   EXPECT_EQ(wheel.Picture().At(31, 31), (ColorTriple{255, 255, 255}));
 }
 

@@ -70,7 +70,7 @@ const StepCase kSteps[] = {
     {"red bar up", [](MainWindow& w) -> win::Control& { return Bar(w, Channel::kRed); }, Nothing,
      true, [](MainWindow& w) { return Box(w, Channel::kRed).Text(); }, L"66"},
     {"red bar at 255 up", [](MainWindow& w) -> win::Control& { return Bar(w, Channel::kRed); },
-     [](MainWindow& w) { w.Color().Set(MakeColor(255, 0, 0), false); }, true,
+     [](MainWindow& w) { w.Current().Set(MakeColor(255, 0, 0), false); }, true,
      [](MainWindow& w) { return BarText(w, Channel::kRed); }, L"255"},
     {"hue bar up to 360", [](MainWindow& w) -> win::Control& { return Bar(w, Channel::kHue); },
      [](MainWindow& w) { Bar(w, Channel::kHue).SetPosition(359); }, true,
@@ -134,18 +134,18 @@ TEST_F(MouseWheel, ActsOnThePointersControlNotOnTheFocusedOne) {
       Turn(Bar(W(), Channel::kBlue), false, notations.Handle()));  // reaches the focused list
   EXPECT_EQ(notations.ItemIndex(), 0) << "the focused list does not scroll";
   EXPECT_EQ(Bar(W(), Channel::kBlue).Position(), 224);
-  EXPECT_EQ(W().Color().Value(), MakeColor(65, 105, 224));
+  EXPECT_EQ(W().Current().Value(), MakeColor(65, 105, 224));
 }
 
 TEST_F(MouseWheel, TheNamedColorListTakesTheNextNameWithUndo) {
   win::ComboBox& names = W().Names().List();
   const int selected = names.ItemIndex();
   ASSERT_GE(selected, 0) << "the start color has a name";
-  const int depth = W().Color().History().UndoDepth();
+  const int depth = W().Current().History().UndoDepth();
   ASSERT_NO_FATAL_FAILURE(Turn(names, false));
   EXPECT_EQ(names.ItemIndex(), selected + 1);
-  EXPECT_EQ(W().Color().Value(), W().Names().Entries()[static_cast<size_t>(selected + 1)].value);
-  EXPECT_EQ(W().Color().History().UndoDepth(), depth + 1);
+  EXPECT_EQ(W().Current().Value(), W().Names().Entries()[static_cast<size_t>(selected + 1)].value);
+  EXPECT_EQ(W().Current().History().UndoDepth(), depth + 1);
 }
 
 TEST_F(MouseWheel, TheNamedColorListWithoutASelectionStaysSo) {
@@ -155,13 +155,13 @@ TEST_F(MouseWheel, TheNamedColorListWithoutASelectionStaysSo) {
                      [&](const NamedColor& entry) { return entry.value == unnamed; })) {
     unnamed += 0x010203;
   }
-  W().Color().Set(unnamed, false);
+  W().Current().Set(unnamed, false);
   win::ComboBox& names = W().Names().List();
   ASSERT_EQ(names.ItemIndex(), -1);
   for (bool up : {true, false}) {
     ASSERT_NO_FATAL_FAILURE(Turn(names, up));
     EXPECT_EQ(names.ItemIndex(), -1);
-    EXPECT_EQ(W().Color().Value(), unnamed);
+    EXPECT_EQ(W().Current().Value(), unnamed);
   }
 }
 

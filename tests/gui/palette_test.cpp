@@ -35,8 +35,8 @@ class Palette : public testing::Test {
   MainWindow& W() { return *window_; }
   win::Palette& P() { return W().Slots(); }
   win::Panel& Slot(int index) { return P().Slot(index); }
-  TColor Current() { return W().Color().Value(); }
-  int UndoDepth() { return W().Color().History().UndoDepth(); }
+  TColor Current() { return W().Current().Value(); }
+  int UndoDepth() { return W().Current().History().UndoDepth(); }
   static void Click(win::Panel& slot, UINT down, UINT up) {
     SendMessageW(slot.Handle(), down, 0, MAKELPARAM(5, 5));
     SendMessageW(slot.Handle(), up, 0, MAKELPARAM(5, 5));

@@ -106,7 +106,7 @@ TEST(SettingsCodec, AFailedConversionLeavesTheSettingsFileAsItWas) {
   WriteFileBytes(file, before);
   {
     SettingsStorage storage(file.wstring(), AnsiCodec(1252, kFailing));
-    storage.WriteInteger("layout", 0);
+    storage.File().WriteInteger(SettingsStorage::kSection, "layout", 0);
     EXPECT_FALSE(storage.WriteFile()) << "reported as failed";
     storage.SetWriteOnDestroy(true);  // and again as the program ends
   }
@@ -119,13 +119,14 @@ TEST(SettingsCodec, UnderTheUtf8CodePageTheFileIsWrittenAsUtf8) {
   WriteFileBytes(file, "[Tintwright]\r\nlayout=1\r\n\r\n");
   {
     SettingsStorage storage(file.wstring(), AnsiCodec(CP_UTF8, kStrict));
-    storage.WriteString("palettename", "Fr\u00fch \u03a9.plt");
+    storage.File().WriteString(SettingsStorage::kSection, "palettename", "Fr\u00fch \u03a9.plt");
     EXPECT_TRUE(storage.WriteFile());
   }
   EXPECT_EQ(ReadFileBytes(file),
             "[Tintwright]\r\nlayout=1\r\npalettename=Fr\xC3\xBCh \xCE\xA9.plt\r\n\r\n");
-  const SettingsStorage reread(file.wstring(), AnsiCodec(CP_UTF8, kStrict));
-  EXPECT_EQ(reread.ReadString("palettename", ""), "Fr\u00fch \u03a9.plt");
+  SettingsStorage reread(file.wstring(), AnsiCodec(CP_UTF8, kStrict));
+  EXPECT_EQ(reread.File().ReadString(SettingsStorage::kSection, "palettename", ""),
+            "Fr\u00fch \u03a9.plt");
 }
 
 }  // namespace

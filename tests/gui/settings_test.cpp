@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "test_support.h"
@@ -143,6 +144,31 @@ TEST(SettingsOfAHiddenRun, OnlyTheWindowsOwnKeysAreWritten) {
       ReadFileBytes(file),
       "[Tintwright]\r\nmempan1_Color=255\r\nNormPos=1,2,3,4\r\nFormVersion=0\r\npalettename=\r\n"
       "showtitle=TRUE\r\nuppercase=TRUE\r\nlayout=2\r\n\r\n");
+}
+
+// tests/unit/data/ini/every_option_changed.ini was written by the program as
+// it stood before its options became one record: started with "/multi
+// /allowclose" on the 1280 x 1024 desktop, it loaded a palette of twelve
+// colors through its Load button, then received as posted menu commands
+// Always on Top, Show/Hide Titlebar, CMYK Values, UpperCase Color Codes,
+// Zoom 7 X, Rectangle, 5x5 Average, Use Text in Color Frame, Sort by
+// Saturation, Show only HTML Colors, Stay in System Tray and Medium, and was
+// ended by Exit. So every key it holds differs from the default. Read and
+// written back without a change, it must come out as it went in.
+TEST(SettingsOfAnEarlierVersion, AreWrittenBackByteForByte) {
+  const std::string earlier =
+      ReadFileBytes(std::filesystem::path(TW_TEST_DATA_DIR) / "ini" / "every_option_changed.ini");
+  ASSERT_FALSE(earlier.empty());
+  TempFolder folder;
+  WriteFileBytes(folder.Path() / L"Tintwright.ini", earlier);
+  ProgramRun run(folder, L"/multi /allowclose");
+  HWND window = run.WaitForMainWindow();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(run.WaitForIdle());
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
+  PostMessageW(window, WM_COMMAND, win::kExitCommand, 0);
+  ASSERT_EQ(run.WaitForExit(), 0u);
+  EXPECT_EQ(ReadFileBytes(run.SettingsFile()), earlier);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/settings/stored_properties.h"
+#include "core/settings/option_table.h"
 #include "shell_support.h"
 #include "test_support.h"
 #include "win/window/command_ids.h"
@@ -64,14 +64,12 @@ TEST(Startup, WithoutArgumentsShowsACentredWindowCaptionedWithTheVersion) {
   EXPECT_EQ(stored.rfind("[Tintwright]\r\n", 0), 0u) << stored;
   const std::string desktop = "(" + std::to_string(GetSystemMetrics(SM_CXVIRTUALSCREEN)) + "x" +
                               std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN)) + ")";
-  // The position, then every stored property (their order is pinned by the
-  // core's own test), then the window's four values.
+  // The position, then every stored option, the window's four values last
+  // (their order is pinned by the core's own test).
   std::vector<std::string> expectedKeys = {
       "FormVersion",       "Flags",  "PixelsPerInch", "MinMaxPos" + desktop, "MinMaxPos",
       "NormPos" + desktop, "NormPos"};
-  for (const StoredProperty& property : StoredProperties())
-    expectedKeys.push_back(StoredPropertyKey(property));
-  expectedKeys.insert(expectedKeys.end(), {"palettename", "showtitle", "uppercase", "layout"});
+  for (const OptionRow& row : OptionRows()) expectedKeys.emplace_back(row.key);
   EXPECT_EQ(IniKeys(stored), expectedKeys) << stored;
   for (const char* line :
        {"mempan1_Color=10551540\r\n", "mempan10_Color=clLime\r\n", "mempan11_Color=clTeal\r\n",

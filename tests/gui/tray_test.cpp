@@ -225,15 +225,15 @@ TEST_F(TrayTest, HiddenStartShowsTheWindowForTheFirstTimeOnAClick) {
   const POINT icon = IconOnScreen();
   ClickAt(icon);
   ASSERT_TRUE(WaitUntil([&] { return ProgramShown(); }));
-  EXPECT_EQ(Window().Color().Value(), static_cast<TColor>(RGB(255, 128, 0)))
+  EXPECT_EQ(Window().Current().Value(), static_cast<TColor>(RGB(255, 128, 0)))
       << "the first show applies the color";
   // Hidden and brought back, the window is the same: nothing is applied again.
-  Window().Color().Set(static_cast<TColor>(RGB(1, 2, 3)), false);
+  Window().Current().Set(static_cast<TColor>(RGB(1, 2, 3)), false);
   ClickAt(OtherPlaceOn(icon));
   ASSERT_TRUE(WaitUntil([&] { return ProgramHidden(); }));
   ClickAt(icon);
   ASSERT_TRUE(WaitUntil([&] { return ProgramShown(); }));
-  EXPECT_EQ(Window().Color().Value(), static_cast<TColor>(RGB(1, 2, 3)));
+  EXPECT_EQ(Window().Current().Value(), static_cast<TColor>(RGB(1, 2, 3)));
 }
 
 }  // namespace

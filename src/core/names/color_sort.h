@@ -18,6 +18,7 @@ inline constexpr int SortByRed = 4;
 inline constexpr int SortByGreen = 5;
 inline constexpr int SortByBlue = 6;
 inline constexpr int SortByBrightness = 7;
+inline constexpr int kSortOrderCount = 8;
 
 // Orders two UTF-8 strings by their UTF-16 code units: case-sensitive, and a
 // prefix before the longer string. Negative, zero or positive.

@@ -3,6 +3,7 @@
 #include "resource_ids.h"
 #include "win/dialogs/warnings.h"
 #include "win/platform/files.h"
+#include "win/platform/font_description.h"
 #include "win/widgets/window_class.h"
 
 namespace tw::win {
@@ -32,12 +33,7 @@ const ControlDesign<Button> kReadmeButton{L"btnReadme", {{234, 181, 111, 25}, L"
 const ControlDesign<Button> kOkButton{L"btnOK", {{416, 181, 75, 25}, L"OK"}};
 
 LOGFONTW DesignFont(const Form& form, const wchar_t* face, int height, LONG weight) {
-  LOGFONTW font{};
-  font.lfHeight = -form.Scale(height);
-  font.lfWeight = weight;
-  font.lfCharSet = DEFAULT_CHARSET;
-  wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-  return font;
+  return FontDescription(face, -form.Scale(height), weight);
 }
 
 // Copies a 24-bit bitmap resource into the image's picture.

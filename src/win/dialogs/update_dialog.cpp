@@ -1,5 +1,6 @@
 #include "win/dialogs/update_dialog.h"
 
+#include "win/platform/font_description.h"
 #include "win/platform/icon_title_font.h"
 
 namespace tw::win {
@@ -45,12 +46,7 @@ const wchar_t* OutcomeText(UpdateOutcome outcome) {
 }
 
 LOGFONTW LinkFont(const Form& form) {
-  LOGFONTW font{};
-  font.lfHeight = -form.Scale(11);
-  font.lfWeight = FW_BOLD;
-  font.lfCharSet = DEFAULT_CHARSET;
-  wcsncpy(font.lfFaceName, L"MS Sans Serif", LF_FACESIZE - 1);
-  return font;
+  return FontDescription(L"MS Sans Serif", -form.Scale(11), FW_BOLD);
 }
 
 }  // namespace

@@ -5,19 +5,13 @@
 
 #include <stdexcept>
 
+#include "win/platform/font_description.h"
+#include "win/platform/screen_pixels_per_inch.h"
 #include "win/widgets/menu.h"
 #include "win/widgets/timer.h"
 #include "win/widgets/window_class.h"
 
 namespace tw::win {
-namespace {
-
-int ScreenPixelsPerInch() {
-  WindowDC screen(nullptr);
-  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
-}
-
-}  // namespace
 
 Form::Form(std::wstring name, const Design& design)
     : Control(*this, nullptr, std::move(name)), hints_(*this) {
@@ -42,12 +36,7 @@ void Form::CreateWindowFromDesign(const Design& design) {
   AdoptHandle(window);
   NoteVisibility(false);
   RefreshBoundsFromWindow();
-  LOGFONTW font{};
-  font.lfHeight = Scale(design.fontHeight);
-  font.lfWeight = FW_NORMAL;
-  font.lfCharSet = DEFAULT_CHARSET;
-  wcsncpy(font.lfFaceName, design.fontName, LF_FACESIZE - 1);
-  SetFormFont(font);
+  SetFormFont(FontDescription(design.fontName, Scale(design.fontHeight), FW_NORMAL));
 }
 
 void Form::SetFormFont(LOGFONTW font) {

@@ -73,7 +73,8 @@ MenuItem* MenuItem::FindByShortCut(const ShortCut& shortCut) {
 }
 
 MenuItem& MenuItem::CloneInto(MenuItem& parent) const {
-  MenuItem& copy = parent.Add(name_ + L"_copy", Caption, Key, Tag);
+  // The same command in another menu: the same id.
+  MenuItem& copy = parent.Add(name_ + L"_copy", Caption, Key, Tag, id_);
   copy.Checked = Checked;
   copy.Enabled = Enabled;
   copy.Visible = Visible;

@@ -68,8 +68,8 @@ class MenuItem {
   MenuItem* FindByShortCut(const ShortCut& shortCut);
 
   // Appends a copy of this item and, in order, of its children to `parent`:
-  // the same caption, check mark, flags, key, Tag and handler, named after
-  // this item with "_copy" appended.
+  // the same id, caption, check mark, flags, key, Tag and handler, named
+  // after this item with "_copy" appended.
   MenuItem& CloneInto(MenuItem& parent) const;
 
   // Appends a window-system menu built from this item's children.

@@ -33,6 +33,9 @@ class ColorCodeBox {
   bool UpperCase() const { return upperCase_; }
   // The case as the settings file keeps it, applied at start.
   void RestoreUpperCase(bool upperCase);
+  int Notation() const { return notationList_->ItemIndex(); }
+  // The stored notation, before the first show writes the code.
+  void RestoreNotation(int notation) { notationList_->SetItemIndex(notation); }
 
   Panel& Area() const { return *panel_; }
   ComboBox& NotationList() const { return *notationList_; }

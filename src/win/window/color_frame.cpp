@@ -50,6 +50,8 @@ void ColorFrame::ToggleText() {
   ShowText();
 }
 
+void ColorFrame::RestoreTextShown(bool shown) { useTextItem_->Checked = shown; }
+
 void ColorFrame::ShowText() {
   // The main menu's item is the one the settings keep.
   textShown_ = useTextItem_->Checked;

@@ -30,6 +30,8 @@ class ColorFrame {
   const LOGFONTW& TextFont() const { return font_; }
   void SetTextFont(const LOGFONTW& font);
   bool TextShown() const { return textShown_; }
+  // The stored choice, shown by the next ShowText.
+  void RestoreTextShown(bool shown);
   // Writes or clears the text as the two "Use Text in Color Frame" items
   // say, which always agree.
   void ShowText();

@@ -64,8 +64,7 @@ void ColorNameList::ToggleHtmlOnly() {
   if (MenuItem* copy = form_.FindMenuItem(design::CopyName(design::kHtmlOnlyItem.name)))
     copy->Checked = htmlOnly_;
   caption_->SetCaption(htmlOnly_ ? L"HTML" : L"Names");
-  // The sort order is kept as the tag of "Find Closest Color".
-  Sort(findClosestItem_->Tag);
+  Sort(sortOrder_);
 }
 
 void ColorNameList::Sort(int order) {
@@ -74,8 +73,9 @@ void ColorNameList::Sort(int order) {
   const TColor kept = keepsSelection ? entries_[static_cast<size_t>(selected)].value : 0;
   NamedColors entries = TableEntries(htmlOnly_);
   SortColors(entries, order);
-  findClosestItem_->Tag = order;
   sortOrder_ = order;
+  // The tag of "Find Closest Color" has always shown the order too.
+  findClosestItem_->Tag = order;
   CheckSortItems(order);
   std::vector<std::wstring> names;
   names.reserve(entries.size());

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/names/closest_color.h"
+#include "core/settings/options.h"
 #include "core/names/color_list.h"
 #include "win/widgets/combo_box.h"
 #include "win/widgets/form.h"
@@ -31,6 +32,9 @@ class ColorNameList {
 
   bool HtmlOnly() const { return htmlOnly_; }
   int SortOrder() const { return sortOrder_; }
+  // The stored choices, applied by the next ApplyStoredChoices.
+  void RestoreHtmlOnly(bool htmlOnly) { htmlOnlyItem_->Checked = htmlOnly; }
+  void RestoreSortOrder(int order) { sortOrder_ = order; }
   // The entries in the order the list shows them.
   const NamedColors& Entries() const { return entries_; }
 
@@ -58,7 +62,7 @@ class ColorNameList {
   NamedColors entries_;
   std::optional<ClosestColorFinder> closestFinder_;
   bool htmlOnly_ = false;
-  int sortOrder_ = 0;
+  int sortOrder_ = Options{}.sortOrder;
 };
 
 }  // namespace tw::win

@@ -1,7 +1,5 @@
 #include "win/window/current_color.h"
 
-#include "win/widgets/application.h"
-
 namespace tw::win {
 
 void CurrentColor::Replace(TColor color) {
@@ -20,13 +18,16 @@ void CurrentColor::Set(TColor color, bool undoable) {
   Follow(ColorSource::kOther);
 }
 
-void CurrentColor::Take(std::optional<TColor> color, ColorSource source) {
+void CurrentColor::Offer(std::optional<TColor> color) {
   if (color) {
     Replace(*color);
   } else {
     previous_ = value_;
   }
-  Application::Instance().ProcessMessages();
+}
+
+void CurrentColor::Take(std::optional<TColor> color, ColorSource source) {
+  Offer(color);
   Follow(source);
 }
 

@@ -36,9 +36,10 @@ class CurrentColor {
   // for undo when asked, and every control follows.
   void Set(TColor color, bool undoable);
   // A color taken from controls of `source`, or nothing when they hold no
-  // color (the color stays). Window events waiting now run before the other
-  // controls follow, so the frame shows the new color first.
+  // color (the color stays); every other control follows.
   void Take(std::optional<TColor> color, ColorSource source);
+  // Take's first half: the frame shows the color, nothing follows yet.
+  void Offer(std::optional<TColor> color);
   void Undo();
   void Redo();
 

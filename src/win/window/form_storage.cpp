@@ -2,12 +2,8 @@
 
 #include <windows.h>
 
-#include "core/settings/stored_properties.h"
-#include "core/settings/stored_value_codec.h"
-#include "win/platform/text.h"
-#include "win/widgets/combo_box.h"
-#include "win/widgets/menu.h"
-#include "win/widgets/panel.h"
+#include "core/settings/option_table.h"
+#include "win/platform/screen_pixels_per_inch.h"
 
 namespace tw::win {
 namespace {
@@ -18,30 +14,20 @@ std::string WithDesktopSize(const char* key) {
          std::to_string(GetSystemMetrics(SM_CYVIRTUALSCREEN)) + ")";
 }
 
-int ScreenPixelsPerInch() {
-  HDC screen = GetDC(nullptr);
-  const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return pixelsPerInch;
-}
-
 bool OnAMonitor(int x, int y) { return MonitorFromPoint({x, y}, MONITOR_DEFAULTTONULL) != nullptr; }
 
-constexpr char kSection[] = "Tintwright";
+constexpr const char* kSection = SettingsStorage::kSection;
 constexpr char kFormVersion[] = "FormVersion";
-constexpr char kStoredValueKey[] = "palettename";
 
 }  // namespace
 
-bool FormStorage::Restore() {
+bool FormStorage::Restore(Options& options) {
   restored_ = true;
   savedSinceShow_ = false;
-  IniFile& ini = settings_.File();
-  const Converted<std::int32_t> version = ini.ReadInteger(kSection, kFormVersion, 0);
+  const Converted<std::int32_t> version = settings_.File().ReadInteger(kSection, kFormVersion, 0);
   if (version.ok() && version.value() < 0) return false;
   const bool positioned = RestorePosition();
-  RestoreProperties();
-  storedValue_ = DecodeStoredValue(ini.ReadString(kSection, kStoredValueKey, ""));
+  ReadOptions(settings_.File(), kSection, OptionGroup::kForm, options);
   return positioned;
 }
 
@@ -80,56 +66,15 @@ bool FormStorage::RestorePosition() {
   return true;
 }
 
-void FormStorage::RestoreProperties() {
-  const IniFile& ini = settings_.File();
-  for (const StoredProperty& property : StoredProperties()) {
-    const std::string key = StoredPropertyKey(property);
-    const std::wstring component = Widen(property.component);
-    if (!ini.HasKey(kSection, key)) continue;
-    // A value that cannot be read or lies outside its range is ignored, and
-    // the property keeps its design value.
-    switch (property.form) {
-      case PropertyForm::kColor:
-        if (auto* panel = dynamic_cast<Panel*>(window_.FindControl(component))) {
-          if (const Converted<TColor> color = ini.ReadColor(kSection, key, 0); color.ok()) {
-            panel->SetColor(color.value());
-          }
-        }
-        break;
-      case PropertyForm::kChecked:
-        if (MenuItem* item = window_.FindMenuItem(component)) {
-          if (const Converted<bool> checked = ini.ReadBool(kSection, key, false); checked.ok()) {
-            item->Checked = checked.value();
-          }
-        }
-        break;
-      case PropertyForm::kItemIndex:
-        if (auto* list = dynamic_cast<ComboBox*>(window_.FindControl(component))) {
-          const Converted<std::int32_t> index = ini.ReadInteger(kSection, key, 0);
-          if (index.ok() && index.value() >= 0 && index.value() <= property.maxValue) {
-            list->SetItemIndex(index.value());
-          }
-        }
-        break;
-      case PropertyForm::kTag:
-        if (MenuItem* item = window_.FindMenuItem(component)) {
-          const Converted<std::int32_t> tag = ini.ReadInteger(kSection, key, 0);
-          if (tag.ok() && tag.value() >= 0 && tag.value() <= property.maxValue)
-            item->Tag = tag.value();
-        }
-        break;
-    }
-  }
-}
-
-void FormStorage::Save() {
+void FormStorage::Save(const Options& options) {
   IniFile& ini = settings_.File();
   ini.WriteInteger(kSection, kFormVersion, 0);
   savedSinceShow_ = true;
-  if (!restored_) return;  // never shown: nothing of the window is known
-  SavePosition();
-  SaveProperties();
-  ini.WriteString(kSection, kStoredValueKey, EncodeStoredValue(storedValue_));
+  if (restored_) {
+    SavePosition();
+    WriteOptions(options, OptionGroup::kForm, kSection, ini);
+  }
+  WriteOptions(options, OptionGroup::kWindow, kSection, ini);
 }
 
 void FormStorage::SavePosition() {
@@ -145,34 +90,6 @@ void FormStorage::SavePosition() {
   for (const auto& [key, items] : {std::pair{"MinMaxPos", minMax}, std::pair{"NormPos", norm}}) {
     ini.WritePosition(kSection, WithDesktopSize(key), items);
     ini.WritePosition(kSection, key, items);
-  }
-}
-
-void FormStorage::SaveProperties() {
-  IniFile& ini = settings_.File();
-  for (const StoredProperty& property : StoredProperties()) {
-    const std::string key = StoredPropertyKey(property);
-    const std::wstring component = Widen(property.component);
-    switch (property.form) {
-      case PropertyForm::kColor:
-        if (auto* panel = dynamic_cast<Panel*>(window_.FindControl(component))) {
-          ini.WriteColor(kSection, key, panel->Color());
-        }
-        break;
-      case PropertyForm::kChecked:
-        if (MenuItem* item = window_.FindMenuItem(component))
-          ini.WriteBool(kSection, key, item->Checked);
-        break;
-      case PropertyForm::kItemIndex:
-        if (auto* list = dynamic_cast<ComboBox*>(window_.FindControl(component))) {
-          ini.WriteInteger(kSection, key, list->ItemIndex());
-        }
-        break;
-      case PropertyForm::kTag:
-        if (MenuItem* item = window_.FindMenuItem(component))
-          ini.WriteInteger(kSection, key, item->Tag);
-        break;
-    }
   }
 }
 

@@ -10,7 +10,7 @@ namespace tw::win {
 void MagnifierPanel::AddZoomMenu(MenuItem& mainMenu) {
   MenuItem& zoom = mainMenu.Add(design::kZoomMenu);
   MenuItem& factors = zoom.Add(design::kZoomFactorMenu);
-  for (int factor = 1; factor <= 20; ++factor) {
+  for (int factor = 1; factor <= kMaxZoom; ++factor) {
     factors.Add(design::ZoomFactorItem(factor)).OnClick = [this](MenuItem& item) {
       zoomList_->SetItemIndex(item.Tag - 1);
     };
@@ -18,9 +18,9 @@ void MagnifierPanel::AddZoomMenu(MenuItem& mainMenu) {
   MenuItem& crosshairs = zoom.Add(design::kCrosshairMenu);
   for (size_t i = 0; i < crosshairItems_.size(); ++i) {
     crosshairItems_[i] = &crosshairs.Add(design::kCrosshairItems[i]);
-    crosshairItems_[i]->OnClick = [this](MenuItem& item) { ChooseCrosshair(item); };
+    crosshairItems_[i]->OnClick = [this](MenuItem& item) { ChooseCrosshair(item.Tag); };
   }
-  crosshairItems_[0]->Checked = true;  // the cross
+  ChooseCrosshair(crosshair_);
   zoom.Add(design::kSetCoordinatesItem).OnClick = [this](MenuItem&) { SetCoordinateOrigin(); };
   zoom.Add(design::kResetCoordinatesItem).OnClick = [this](MenuItem&) { origin_ = {0, 0}; };
   zoom.Add(design::kClearMagnifierItem).OnClick = [this](MenuItem&) { Clear(); };
@@ -30,31 +30,19 @@ void MagnifierPanel::AddAveragingMenu(MenuItem& mainMenu) {
   MenuItem& averaging = mainMenu.Add(design::kAveragingMenu);
   for (size_t i = 0; i < averagingItems_.size(); ++i) {
     averagingItems_[i] = &averaging.Add(design::kAveragingItems[i]);
-    averagingItems_[i]->OnClick = [this](MenuItem& item) { ChooseAveraging(item); };
+    averagingItems_[i]->OnClick = [this](MenuItem& item) { ChooseAveraging(item.Tag); };
   }
-  averagingItems_[0]->Checked = true;  // off
+  ChooseAveraging(averaging_);
 }
 
-void MagnifierPanel::ApplyStoredChoices() {
-  const auto [cross, rectangle, none] = crosshairItems_;
-  crosshair_ = cross->Checked ? cross->Tag : rectangle->Checked ? rectangle->Tag : none->Tag;
-  const auto [off, threeByThree, fiveByFive] = averagingItems_;
-  averaging_ = fiveByFive->Checked     ? fiveByFive->Tag
-               : threeByThree->Checked ? threeByThree->Tag
-                                       : off->Tag;
-  grabButton_->SetGlyph(grabGlyphs_.Get(), averaging_);
+void MagnifierPanel::ChooseCrosshair(int style) {
+  for (MenuItem* item : crosshairItems_) item->Checked = item->Tag == style;
+  crosshair_ = style;
 }
 
-void MagnifierPanel::ChooseCrosshair(MenuItem& chosen) {
-  for (MenuItem* item : crosshairItems_) item->Checked = false;
-  chosen.Checked = true;
-  crosshair_ = chosen.Tag;
-}
-
-void MagnifierPanel::ChooseAveraging(MenuItem& chosen) {
-  for (MenuItem* item : averagingItems_) item->Checked = false;
-  chosen.Checked = true;
-  averaging_ = chosen.Tag;
+void MagnifierPanel::ChooseAveraging(int halfWidth) {
+  for (MenuItem* item : averagingItems_) item->Checked = item->Tag == halfWidth;
+  averaging_ = halfWidth;
   // The grab button's glyph shows the averaged block.
   grabButton_->SetGlyph(grabGlyphs_.Get(), averaging_);
 }

@@ -115,8 +115,11 @@ void MagnifierPanel::Tick() {
   GetCursorPos(&pointer);
   WindowDC screen(nullptr);
   // A point that cannot be read leaves the previous color.
-  color_.Take(screenReader_.Sample(screen.Get(), pointer.x, pointer.y, averaging_),
-              ColorSource::kOther);
+  color_.Offer(screenReader_.Sample(screen.Get(), pointer.x, pointer.y, averaging_));
+  // The waiting window events run before the other controls follow, so the
+  // frame shows the sample first, and a release of the grab button is seen.
+  Application::Instance().ProcessMessages();
+  color_.Follow(ColorSource::kOther);
   if (!grabbing_) return;  // released while the events ran
   xCoordinate_->SetCaption(std::to_wstring(pointer.x - origin_.x));
   yCoordinate_->SetCaption(std::to_wstring(pointer.y - origin_.y));

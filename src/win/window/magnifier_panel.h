@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/settings/options.h"
 #include "win/platform/handles.h"
 #include "win/platform/screen_reader.h"
 #include "win/widgets/combo_box.h"
@@ -33,8 +34,10 @@ class MagnifierPanel {
   void AddZoomMenu(MenuItem& mainMenu);
   // "Color Averaging": off, 3 × 3, 5 × 5.
   void AddAveragingMenu(MenuItem& mainMenu);
-  // Takes the crosshair and averaging from the menus' stored check marks.
-  void ApplyStoredChoices();
+  // A crosshair style and an averaging as the menus choose them, with their
+  // check marks.
+  void ChooseCrosshair(int style);
+  void ChooseAveraging(int halfWidth);
 
   // The grab: pressed on the grab button, one sample a tick, released.
   void StartGrab(MouseButton button);
@@ -73,8 +76,6 @@ class MagnifierPanel {
   void OnPicturePressed(MouseButton button, int x, int y);
   void OnPictureReleased();
   void PickFromPicture(int x, int y);
-  void ChooseCrosshair(MenuItem& chosen);
-  void ChooseAveraging(MenuItem& chosen);
   void SetCoordinateOrigin();
   void Clear();
 
@@ -99,8 +100,8 @@ class MagnifierPanel {
   ScreenReader screenReader_;
   HCURSOR eyedropCursor_;
   POINT origin_{0, 0};
-  int crosshair_ = 0;
-  int averaging_ = 0;
+  int crosshair_ = Options{}.crosshair;
+  int averaging_ = Options{}.averaging;
   bool grabbing_ = false;
   bool tickRunning_ = false;
   bool picking_ = false;

@@ -33,7 +33,7 @@ MainWindow::MainWindow(std::wstring settingsFile)
 MainWindow::~MainWindow() {
   // The settings are written when the storage goes with the window; a save
   // since the first show, if any, is in them already.
-  if (!formStorage_.SavedSinceShow() && Handle()) formStorage_.Save();
+  if (!formStorage_.SavedSinceShow() && Handle()) SaveSettings();
 }
 
 void MainWindow::CreateWindowButtons() {

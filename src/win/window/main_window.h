@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/settings/options.h"
 #include "win/platform/handles.h"
 #include "win/widgets/form.h"
 #include "win/widgets/menu.h"
@@ -52,7 +53,7 @@ class MainWindow : public Form {
   // "major.minor" of the program file, as the caption shows it.
   const std::wstring& Version() const { return version_; }
 
-  CurrentColor& Color() { return color_; }
+  CurrentColor& Current() { return color_; }
   ColorFrame& Frame() { return frame_; }
   ColorEditor& Editor() { return editor_; }
   ColorCodeBox& CodeBox() { return codeBox_; }
@@ -79,17 +80,20 @@ class MainWindow : public Form {
   void CreateMainMenu();
   void AddWindowMenuItems(MenuItem& mainMenu);
   void ReadWindowSettings();
-  // Reads one of the window's own settings; a value that cannot be converted
-  // is reported and the default used, so the remaining steps still run.
-  bool ReadSettingBool(const char* key, bool defaultValue);
-  int ReadSettingInteger(const char* key, int defaultValue);
+  // The options as the parts hold them now, into options_.
+  void GatherOptions();
+  // The window's own options from options_, when the window is built.
+  void ApplyWindowOptions();
+  // The form's options from options_, at the first show; the parts bring
+  // them into effect as the window shows.
+  void ApplyFormOptions();
   void PrepareFirstShow();
   void ApplyStartColorCode();
   void ToggleStayInTray(MenuItem& item);
   void Exit();
-  // Saves the stored properties and the window's own settings, then closes.
+  // Saves the options and the position, then closes.
   void SaveAndClose();
-  void WriteWindowSettings();
+  void SaveSettings();
   // Writes the settings file at once, and not again when the window goes.
   void WriteSettingsFileNow();
   // The tray icon, once the window is built, and what follows the menu.
@@ -99,6 +103,8 @@ class MainWindow : public Form {
   bool HasTrayIcon() const;
 
   SettingsStorage settings_;
+  // What the settings file holds, as of the last read or save.
+  Options options_;
   FormStorage formStorage_;
   CurrentColor color_;
   ColorFrame frame_;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/color/html_hex.h"
+#include "core/settings/option_table.h"
 #include "win/platform/icon_title_font.h"
 #include "win/platform/text.h"
 #include "win/platform/version_info.h"
@@ -10,20 +11,6 @@
 #include "win/window/main_window.h"
 
 namespace tw::win {
-
-bool MainWindow::ReadSettingBool(const char* key, bool defaultValue) {
-  const Converted<bool> value = settings_.ReadBool(key, defaultValue);
-  if (value.ok()) return value.value();
-  Application::Instance().ShowMessage(Widen(value.error()));
-  return defaultValue;
-}
-
-int MainWindow::ReadSettingInteger(const char* key, int defaultValue) {
-  const Converted<std::int32_t> value = settings_.ReadInteger(key, defaultValue);
-  if (value.ok()) return value.value();
-  Application::Instance().ShowMessage(Widen(value.error()));
-  return defaultValue;
-}
 
 void MainWindow::ReadWindowSettings() {
   LOGFONTW font{};
@@ -33,13 +20,13 @@ void MainWindow::ReadWindowSettings() {
   runningMutex_ = KernelHandle(CreateMutexW(nullptr, FALSE, L"Tintwright"));
   version_ = ReadProgramVersion();
   SetCaption(L"Tintwright " + version_);
-  codeBox_.RestoreUpperCase(ReadSettingBool("uppercase", true));
-  const int layout = ReadSettingInteger("layout", kLargeLayout);
-  layout_.RecordDesign();
-  // The window is built in the large layout; only another one is applied.
-  if (layout != kLargeLayout) layout_.Apply(layout);
-  if (!ReadSettingBool("showtitle", true)) layout_.SetTitleShown(false);
-  palette_.RestoreName(Widen(settings_.ReadString("palettename", "")));
+  // A value that cannot be converted is reported and the default used, so
+  // the remaining steps still run.
+  for (const std::string& error :
+       ReadOptions(settings_.File(), SettingsStorage::kSection, OptionGroup::kWindow, options_)) {
+    Application::Instance().ShowMessage(Widen(error));
+  }
+  ApplyWindowOptions();
   settings_.SetWriteOnDestroy(true);
 }
 
@@ -50,7 +37,13 @@ void MainWindow::AllowCloseFromCommandLine() {
 
 void MainWindow::Show() {
   if (Visible()) return;
-  if (!shownOnce_ && !formStorage_.Restore()) CenterOnScreen();
+  if (!shownOnce_) {
+    // What the parts hold stays where the file says nothing.
+    GatherOptions();
+    const bool positioned = formStorage_.Restore(options_);
+    ApplyFormOptions();
+    if (!positioned) CenterOnScreen();
+  }
   shownOnce_ = true;
   PrepareFirstShow();
   // The application window carries the program's taskbar button; a window
@@ -66,7 +59,6 @@ void MainWindow::PrepareFirstShow() {
   if (!allowCloseFromCommandLine_) allowClose_ = !stayInTrayItem_->Checked;
   names_.ApplyStoredChoices();
   color_.Follow(ColorSource::kOther);
-  magnifier_.ApplyStoredChoices();
   frame_.ShowText();
   if (!startColorCode_.empty()) ApplyStartColorCode();
   palette_.RefreshHints();
@@ -98,24 +90,21 @@ void MainWindow::Exit() {
 void MainWindow::SaveAndClose() {
   if (closing_) return;
   closing_ = true;
-  formStorage_.Save();
-  WriteWindowSettings();
+  SaveSettings();
   // On disk before any window goes: without a window manager, Wine waits
   // seconds for every window it takes off the screen.
   WriteSettingsFileNow();
   DestroyWindow(Handle());
 }
 
+void MainWindow::SaveSettings() {
+  GatherOptions();
+  formStorage_.Save(options_);
+}
+
 void MainWindow::WriteSettingsFileNow() {
   settings_.WriteFile();
   settings_.SetWriteOnDestroy(false);
-}
-
-void MainWindow::WriteWindowSettings() {
-  settings_.WriteString("palettename", Narrow(palette_.NameToKeep()));
-  settings_.WriteBool("showtitle", layout_.TitleShown());
-  settings_.WriteBool("uppercase", codeBox_.UpperCase());
-  settings_.WriteInteger("layout", layout_.Current());
 }
 
 bool MainWindow::QueryEndSession() {
@@ -128,10 +117,7 @@ void MainWindow::EndSession(bool ending) {
   if (!ending) return;
   // The process may be ended as soon as this returns: save as "Exit" does,
   // and write the file now.
-  if (!closing_) {
-    formStorage_.Save();
-    WriteWindowSettings();
-  }
+  if (!closing_) SaveSettings();
   closing_ = true;
   WriteSettingsFileNow();
 }

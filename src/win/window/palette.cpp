@@ -89,8 +89,8 @@ void Palette::CreateSlotMenu(Form& form) {
 }
 
 Panel& Palette::SlotOfMenu() const {
-  auto* slot = dynamic_cast<Panel*>(slotMenu_->PopupComponent());
-  return slot ? *slot : *slots_[0];
+  const auto opener = std::find(slots_.begin(), slots_.end(), slotMenu_->PopupComponent());
+  return opener != slots_.end() ? **opener : *slots_[0];
 }
 
 void Palette::OnSlotPressed(Panel& slot, MouseButton button) {

@@ -27,23 +27,8 @@ class SettingsStorage {
   // text that cannot be converted leaves the file as it is.
   bool WriteFile() const;
 
-  Converted<bool> ReadBool(const char* key, bool defaultValue) const {
-    return ini_.ReadBool(kSection, key, defaultValue);
-  }
-  Converted<std::int32_t> ReadInteger(const char* key, std::int32_t defaultValue) const {
-    return ini_.ReadInteger(kSection, key, defaultValue);
-  }
-  std::string ReadString(const char* key, const std::string& defaultValue) const {
-    return ini_.ReadString(kSection, key, defaultValue);
-  }
-  void WriteBool(const char* key, bool value) { ini_.WriteBool(kSection, key, value); }
-  void WriteInteger(const char* key, std::int32_t value) {
-    ini_.WriteInteger(kSection, key, value);
-  }
-  void WriteString(const char* key, const std::string& value) {
-    ini_.WriteString(kSection, key, value);
-  }
-  // The whole file, for the form storage's own keys.
+  // The whole file: the options and the position are read from it and
+  // written to it.
   IniFile& File() { return ini_; }
 
  private:

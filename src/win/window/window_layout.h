@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "core/settings/options.h"
 #include "win/widgets/form.h"
 #include "win/widgets/menu.h"
 #include "win/window/color_code_box.h"
@@ -25,8 +26,6 @@ struct LayoutGeometry {
   Rect magnifierArea;
   float scale;  // the window's outer width against the width it was designed for
 };
-
-enum Layout : int { kSmallLayout = 0, kMediumLayout = 1, kLargeLayout = 2 };
 
 // The window's arrangement: the small, medium and large layouts, the title
 // bar that can be hidden, dragging the window by its surfaces, and staying
@@ -59,6 +58,9 @@ class WindowLayout {
 
   // Puts the window into the topmost band or takes it out, as the menu says.
   void ApplyStayOnTop();
+  bool StaysOnTop() const { return alwaysOnTopItem_->Checked; }
+  // The stored choice, applied by the next ApplyStayOnTop.
+  void RestoreStayOnTop(bool onTop) { alwaysOnTopItem_->Checked = onTop; }
 
   const LayoutGeometry& Design() const { return design_; }
 

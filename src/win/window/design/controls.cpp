@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "core/color/color_codes.h"
+#include "core/settings/options.h"
+#include "win/platform/font_description.h"
 #include "win/platform/text.h"
 
 namespace tw::win::design {
@@ -15,15 +17,6 @@ constexpr TColor kWindowGray = 6776679;  // 103, 103, 103
 constexpr TColor kStartColor = 0x00E16941;
 constexpr TColor kBlack = 0;
 
-// Default colors of the twelve palette slots, as #RRGGBB.
-constexpr std::array<std::uint32_t, kSlotCount> kSlotDefaults = {
-    0xF400A1, 0xCEFF00, 0x40E0D0, 0x66DDAA, 0xFFDB00, 0xBA55D3,
-    0x0FC0FC, 0xFF0800, 0x0048BA, 0x00FF00, 0x008080, 0xD40000};
-
-TColor FromRgbHex(std::uint32_t rgb) {
-  return MakeColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
 std::vector<std::wstring> NotationCaptions() {
   std::vector<std::wstring> captions;
   for (std::string_view name : kNotationNames) captions.push_back(Widen(name));
@@ -32,7 +25,7 @@ std::vector<std::wstring> NotationCaptions() {
 
 std::vector<std::wstring> ZoomCaptions() {
   std::vector<std::wstring> captions;
-  for (int factor = 1; factor <= 20; ++factor)
+  for (int factor = 1; factor <= kMaxZoom; ++factor)
     captions.push_back(L"Zoom x " + std::to_wstring(factor));
   return captions;
 }
@@ -50,12 +43,9 @@ ChannelRowDesign Row(const wchar_t* caption, const wchar_t* labelName, const wch
 }  // namespace
 
 LOGFONTW ScaledFont(const Form& form, const FontDesign& font) {
-  LOGFONTW scaled{};
-  scaled.lfHeight = -form.Scale(font.height);
-  scaled.lfWeight = font.weight;
-  scaled.lfCharSet = font.face == std::wstring_view(L"Marlett") ? SYMBOL_CHARSET : DEFAULT_CHARSET;
-  wcsncpy(scaled.lfFaceName, font.face, LF_FACESIZE - 1);
-  return scaled;
+  const BYTE charSet =
+      font.face == std::wstring_view(L"Marlett") ? SYMBOL_CHARSET : DEFAULT_CHARSET;
+  return FontDescription(font.face, -form.Scale(font.height), font.weight, charSet);
 }
 
 Form::Design MainWindowDesign(HWND ownerWindow) {
@@ -111,7 +101,9 @@ const ControlDesign<Image> kWheel{L"imgColorWheel", {{1, 1, 103, 103}}};
 
 const ControlDesign<Panel> kCodePanel{L"pnlColorCode", {{3, 111, 96, 81}, kButtonFaceColor}};
 const ControlDesign<ComboBox> kNotationList{
-    L"cbxDisplay", {{4, 3, 88, 23}, NotationCaptions(), 0, 15}, L"Select Color Mode"};
+    L"cbxDisplay",
+    {{4, 3, 88, 23}, NotationCaptions(), Options{}.notation, 15},
+    L"Select Color Mode"};
 const ControlDesign<Edit> kCodeBox{L"edtColor", {{4, 29, 88, 23}}};
 const ControlDesign<Button> kCopyCodeButton{
     L"btnCopy", {{4, 55, 42, 23}, L"Copy"}, L"Copy Color String to Clipboard"};
@@ -141,7 +133,7 @@ ControlDesign<Panel> SlotDesign(int slot) {
   const Rect bounds = SlotInPalettePanel(slot) ? Rect{120 + 31 * column, 2, 28, 23}
                                                : Rect{123 + 31 * column, 221, 28, 23};
   return {names[static_cast<size_t>(slot)].c_str(),
-          {bounds, FromRgbHex(kSlotDefaults[static_cast<size_t>(slot)]), Bevel::Lowered},
+          {bounds, kDefaultSlotColors[static_cast<size_t>(slot)], Bevel::Lowered},
           L"Color Storage"};
 }
 
@@ -160,7 +152,9 @@ const FontDesign kWindowButtonsFont{L"Marlett", 12, FW_NORMAL};
 const ControlDesign<Panel> kMagnifierPanel{L"pnlMagnifier",
                                            {{311, 111, 172, 168}, kScrollBarColor, Bevel::None}};
 const ControlDesign<SpeedButton> kGrabButton{L"btnGrab", {{4, 3, 26, 26}}, L"Grab Color"};
-const ControlDesign<ComboBox> kZoomList{L"cbxZoom", {{34, 5, 81, 23}, ZoomCaptions(), 4, 20}};
+// Drops down with every factor at once.
+const ControlDesign<ComboBox> kZoomList{
+    L"cbxZoom", {{34, 5, 81, 23}, ZoomCaptions(), Options{}.zoomIndex, kMaxZoom}};
 const ControlDesign<Label> kXCaption{L"lblX", {119, 1, L"x :"}};
 const ControlDesign<Label> kYCaption{L"lblY", {119, 15, L"y :"}};
 const ControlDesign<Label> kXCoordinate{L"lblXPos", {162, 2, L"", true}};

@@ -6,6 +6,9 @@
 
 #include <array>
 
+#include "core/color/color_codes.h"
+#include "core/sampling/magnifier_geometry.h"
+
 #include "win/window/command_ids.h"
 #include "win/widgets/menu.h"
 
@@ -41,7 +44,7 @@ extern const MenuItemDesign kAboutItem;
 // Zoom: factors, crosshair, coordinates.
 extern const MenuItemDesign kZoomMenu;
 extern const MenuItemDesign kZoomFactorMenu;
-MenuItemDesign ZoomFactorItem(int factor);  // 1 … 20; the factor is its tag
+MenuItemDesign ZoomFactorItem(int factor);  // 1 … kMaxZoom; the factor is its tag
 extern const MenuItemDesign kCrosshairMenu;
 // Cross, rectangle, none; the tag is the crosshair style.
 extern const std::array<MenuItemDesign, 3> kCrosshairItems;
@@ -55,7 +58,7 @@ extern const std::array<MenuItemDesign, 3> kAveragingItems;
 
 // The color code: one item per notation, tagged with its index.
 extern const MenuItemDesign kNotationMenu;
-extern const std::array<MenuItemDesign, 12> kNotationItems;
+extern const std::array<MenuItemDesign, kNotationCount> kNotationItems;
 extern const MenuItemDesign kUpperCaseItem;
 
 // The text in the color frame: in the main menu, and in the frame's own
