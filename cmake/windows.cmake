@@ -13,8 +13,11 @@ list(FILTER TW_WIN_SOURCES EXCLUDE REGEX "/win/app/main\\.cpp$")
 add_library(tintwright_win STATIC ${TW_WIN_SOURCES})
 target_compile_definitions(tintwright_win PUBLIC ${TW_WIN32_DEFINES})
 target_link_libraries(tintwright_win PUBLIC tintwright_core ${TW_WIN32_LIBS})
-# The resource ids are shared by the .rc and the code.
-target_include_directories(tintwright_win PUBLIC ${CMAKE_SOURCE_DIR}/res)
+# The resource ids are shared by the .rc and the code; the version numbers
+# come from the project's version.
+configure_file(${CMAKE_SOURCE_DIR}/res/tintwright_version.h.in ${CMAKE_BINARY_DIR}/generated/tintwright_version.h @ONLY)
+target_include_directories(tintwright_win PUBLIC ${CMAKE_SOURCE_DIR}/res
+                                                 ${CMAKE_BINARY_DIR}/generated)
 set(TW_RESOURCES ${CMAKE_SOURCE_DIR}/res/tintwright.rc)
 # windres names no dependencies: a redrawn icon, cursor or bitmap must
 # rebuild the resources all the same.
