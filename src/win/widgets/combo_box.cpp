@@ -30,6 +30,16 @@ void ComboBox::SetItemIndex(int index) {
   SendMessageW(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+void ComboBox::StepByWheel(bool up) {
+  const int selected = ItemIndex();
+  if (selected < 0) return;
+  const int next = up ? selected - 1 : selected + 1;
+  if (next >= 0 && next < Count()) SetItemIndex(next);
+  // Choosing from code raises no change; the list's own handler applies the
+  // item as a user's choice does.
+  if (OnChange) OnChange(*this);
+}
+
 void ComboBox::SetItems(std::vector<std::wstring> items) {
   // One repaint for the whole fill instead of one per item.
   SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);

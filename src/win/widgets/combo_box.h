@@ -27,6 +27,10 @@ class ComboBox : public Control {
 
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index);
+  // The first and last items are ends: a list is never left without a
+  // selection, and one without a selection stays so. The step is applied
+  // as a user's choice is.
+  void StepByWheel(bool up) override;
   int Count() const { return static_cast<int>(items_.size()); }
   const std::wstring& Item(int index) const { return items_[static_cast<size_t>(index)]; }
   void SetItems(std::vector<std::wstring> items);

@@ -78,6 +78,10 @@ class Control {
   // (Alt+Tab, a dialog) while a button was still held.
   std::function<void(Control& sender)> OnCaptureLost;
 
+  // One notch of the mouse wheel over the control: up or down by one where
+  // the control holds a number or a choice; nothing elsewhere.
+  virtual void StepByWheel(bool /*up*/) {}
+
   // The color that labels and other see-through children paint behind them.
   virtual TColor BackgroundColor() const;
   // The window's font reaches every control that has no font of its own.

@@ -1,9 +1,16 @@
 #include "win/widgets/edit.h"
 
+#include <optional>
+
+#include "core/color/integer_text.h"
+#include "win/platform/text.h"
+
 namespace tw::win {
 
 Edit::Edit(Form& owner, Control& parent, std::wstring name, const Design& design)
-    : Control(owner, &parent, std::move(name)), text_(design.text) {
+    : Control(owner, &parent, std::move(name)),
+      text_(design.text),
+      wheelMaximum_(design.wheelMaximum) {
   const DWORD style = WS_TABSTOP | ES_AUTOHSCROLL | (design.centered ? ES_CENTER : ES_LEFT);
   Create({L"EDIT", style, WS_EX_CLIENTEDGE, design.text, design.bounds});
   if (design.maxLength > 0)
@@ -20,6 +27,13 @@ void Edit::SetText(const std::wstring& text) {
 }
 
 void Edit::SelectAll() { SendMessageW(Handle(), EM_SETSEL, 0, -1); }
+
+void Edit::StepByWheel(bool up) {
+  const std::optional<std::int32_t> number = ParseIntegerText(Narrow(text_));
+  if (!number) return;
+  if (up && *number <= wheelMaximum_ - 1) SetText(std::to_wstring(*number + 1));
+  if (!up && *number >= 1) SetText(std::to_wstring(*number - 1));
+}
 
 void Edit::ReadTextFromWindow() {
   const int length = GetWindowTextLengthW(Handle());

@@ -17,7 +17,8 @@ class Edit : public Control {
     Rect bounds;
     std::wstring text;
     bool centered = false;
-    int maxLength = 0;  // 0: no limit
+    int maxLength = 0;       // 0: no limit
+    int wheelMaximum = 255;  // the number that the mouse wheel steps up to
   };
 
   Edit(Form& owner, Control& parent, std::wstring name, const Design& design);
@@ -25,6 +26,9 @@ class Edit : public Control {
   const std::wstring& Text() const { return text_; }
   void SetText(const std::wstring& text);
   void SelectAll();
+  // Only a box that holds a number steps; text that is no number, or an
+  // empty box, stays as it is and no error is shown.
+  void StepByWheel(bool up) override;
 
   std::function<void(Edit& sender)> OnChange;
   // A typed character; setting it to 0 discards it.
@@ -41,6 +45,7 @@ class Edit : public Control {
   void ReadTextFromWindow();
 
   std::wstring text_;
+  int wheelMaximum_;
   bool settingText_ = false;
 };
 

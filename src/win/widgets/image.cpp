@@ -17,7 +17,7 @@ BgrImageView Image::Picture(int width, int height) {
   void* bits = nullptr;
   bitmap_ = CreateDibSection(width, height, 24, &bits);
   if (!bitmap_) throw std::runtime_error("Out of memory for a picture");
-  view_ = {static_cast<std::uint8_t*>(bits), width, height, ((width * 3 + 3) / 4) * 4};
+  view_ = {static_cast<std::uint8_t*>(bits), width, height, BitmapRowStride(width)};
   return view_;
 }
 

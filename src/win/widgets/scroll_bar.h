@@ -22,6 +22,7 @@ class ScrollBar : public Control {
 
   int Position() const { return position_; }
   void SetPosition(int position);
+  void StepByWheel(bool up) override { SetPosition(position_ + (up ? 1 : -1)); }
   int Min() const { return min_; }
   int Max() const { return max_; }
 

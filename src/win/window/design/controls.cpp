@@ -35,7 +35,7 @@ ChannelRowDesign Row(const wchar_t* caption, const wchar_t* labelName, const wch
                      const wchar_t* stripName, int boxTop, int max) {
   // Within a row the bar sits one pixel below the box, the strip five above.
   return {{labelName, {3, boxTop + 3, caption}},
-          {boxName, {{36, boxTop, 29, 20}, L"0", true, 3}, boxHint},
+          {boxName, {{36, boxTop, 29, 20}, L"0", true, 3, max}, boxHint},
           {barName, {{65, boxTop + 1, 137, 16}, 0, max, 1, 10}, barHint},
           {stripName, {{81, boxTop - 5, 105, 5}}}};
 }
