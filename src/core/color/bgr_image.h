@@ -19,4 +19,8 @@ struct BgrImageView {
   ColorTriple& At(int x, int y) const { return Row(y)[x]; }
 };
 
+// The row stride of a 24-bit bitmap as the window system lays it out: each
+// row padded to whole 32-bit words.
+constexpr std::ptrdiff_t BitmapRowStride(int width) { return ((width * 3 + 3) / 4) * 4; }
+
 }  // namespace tw

@@ -7,31 +7,50 @@
 
 namespace tw::win {
 
-// Owns a GDI object (font, bitmap, brush, pen) and deletes it once.
-template <typename T>
-class GdiObject {
+// Owns one handle and gives it back to the system once, with `Release`.
+template <typename T, void (*Release)(T)>
+class OwnedHandle {
  public:
-  GdiObject() = default;
-  explicit GdiObject(T handle) : handle_(handle) {}
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  OwnedHandle() = default;
+  explicit OwnedHandle(T handle) : handle_(handle) {}
+  OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
     if (this != &other) Reset(std::exchange(other.handle_, nullptr));
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { Reset(); }
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
+  ~OwnedHandle() { Reset(); }
 
   T Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(T handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
+    if (handle_) Release(handle_);
     handle_ = handle;
+  }
+  // For a call that hands the handle out through a pointer.
+  T* Receive() {
+    Reset();
+    return &handle_;
   }
 
  private:
   T handle_ = nullptr;
 };
+
+template <typename T>
+void DeleteGdiObject(T object) {
+  DeleteObject(object);
+}
+inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
+inline void DestroyImageList(HIMAGELIST images) { ImageList_Destroy(images); }
+
+// A GDI object (font, bitmap, brush, pen).
+template <typename T>
+using GdiObject = OwnedHandle<T, &DeleteGdiObject<T>>;
+// A kernel object (a mutex, an event, a mapping).
+using KernelHandle = OwnedHandle<HANDLE, &CloseKernelHandle>;
+using ImageList = OwnedHandle<HIMAGELIST, &DestroyImageList>;
 
 // A device context from GetDC, released on every path.
 class WindowDC {
@@ -94,47 +113,6 @@ class SelectedObject {
  private:
   HDC dc_;
   HGDIOBJ old_;
-};
-
-// A kernel object handle (a mutex, an event, a mapping), closed once.
-class KernelHandle {
- public:
-  KernelHandle() = default;
-  explicit KernelHandle(HANDLE handle) : handle_(handle) {}
-  KernelHandle(KernelHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  KernelHandle& operator=(KernelHandle&& other) noexcept {
-    if (this != &other) {
-      Close();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-  KernelHandle(const KernelHandle&) = delete;
-  KernelHandle& operator=(const KernelHandle&) = delete;
-  ~KernelHandle() { Close(); }
-  HANDLE Get() const { return handle_; }
-
- private:
-  void Close() {
-    if (handle_) CloseHandle(handle_);
-  }
-
-  HANDLE handle_ = nullptr;
-};
-
-// An image list, destroyed once.
-class ImageList {
- public:
-  explicit ImageList(HIMAGELIST images) : images_(images) {}
-  ImageList(const ImageList&) = delete;
-  ImageList& operator=(const ImageList&) = delete;
-  ~ImageList() {
-    if (images_) ImageList_Destroy(images_);
-  }
-  HIMAGELIST Get() const { return images_; }
-
- private:
-  HIMAGELIST images_;
 };
 
 }  // namespace tw::win

@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "win/platform/handles.h"
 #include "win/platform/text.h"
 
 namespace tw::win {
@@ -14,20 +15,8 @@ namespace {
 // The agent name the maker's server has always seen from this program.
 constexpr wchar_t kAgentName[] = L"Lensbright";
 
-class InternetHandle {
- public:
-  explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
-  InternetHandle(const InternetHandle&) = delete;
-  InternetHandle& operator=(const InternetHandle&) = delete;
-  ~InternetHandle() {
-    if (handle_) InternetCloseHandle(handle_);
-  }
-  HINTERNET Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-
- private:
-  HINTERNET handle_;
-};
+void CloseInternetHandle(HINTERNET handle) { InternetCloseHandle(handle); }
+using InternetHandle = OwnedHandle<HINTERNET, &CloseInternetHandle>;
 
 HttpFetchResult Failure(std::string error) { return {false, {}, std::move(error)}; }
 

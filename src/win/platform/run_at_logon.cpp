@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "win/platform/handles.h"
 #include "win/platform/system_error.h"
 
 namespace tw::win {
@@ -11,21 +12,9 @@ namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+void CloseRegistryKey(HKEY key) { RegCloseKey(key); }
 // An open registry key, closed once.
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  ~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  HKEY Get() const { return key_; }
-  HKEY* Receive() { return &key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
+using RegistryKey = OwnedHandle<HKEY, &CloseRegistryKey>;
 
 RegistryResult Outcome(LSTATUS status) {
   if (status == ERROR_SUCCESS) return {true, {}};

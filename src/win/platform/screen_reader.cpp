@@ -37,7 +37,7 @@ ScreenReader::ScreenReader() {
   void* bits = nullptr;
   block_ = CreateDibSection(kLargestBlock, kLargestBlock, 24, &bits);
   blockView_ = {static_cast<std::uint8_t*>(bits), kLargestBlock, kLargestBlock,
-                ((kLargestBlock * 3 + 3) / 4) * 4};
+                BitmapRowStride(kLargestBlock)};
   RefreshMonitors();
 }
 
