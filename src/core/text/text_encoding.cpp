@@ -162,9 +162,11 @@ EncodedText Windows1252Codec::Encode(std::string_view utf8) const {
   return EncodedText::Encoded(std::move(out));
 }
 
+std::string WellFormedUtf8(std::string_view bytes) { return Utf8Of(CodePointsOf(bytes)); }
+
 DecodedText DecodeText(std::string_view bytes, const EightBitCodec& eightBit) {
   if (bytes.starts_with(kUtf8Bom)) {
-    return {Utf8Of(CodePointsOf(bytes.substr(kUtf8Bom.size()))), TextEncoding::kUtf8Bom};
+    return {WellFormedUtf8(bytes.substr(kUtf8Bom.size())), TextEncoding::kUtf8Bom};
   }
   if (bytes.starts_with(kUtf16LeBom)) {
     return {DecodeUtf16(bytes.substr(kUtf16LeBom.size()), false), TextEncoding::kUtf16LeBom};

@@ -61,6 +61,10 @@ struct DecodedText {
 // becomes U+FFFD and decoding goes on after it.
 DecodedText DecodeText(std::string_view bytes, const EightBitCodec& eightBit);
 
+// `bytes` as UTF-8 with every byte that starts no well-formed sequence
+// replaced by U+FFFD, for text that claims to be UTF-8 but comes from outside.
+std::string WellFormedUtf8(std::string_view bytes);
+
 // The bytes of `utf8` in `encoding`, byte-order mark included. Only 8-bit
 // text can fail: a character it cannot hold, or a failed conversion.
 EncodedText EncodeText(std::string_view utf8, TextEncoding encoding, const EightBitCodec& eightBit);
