@@ -3,11 +3,6 @@
 #include "win/platform/text.h"
 
 namespace tw::win {
-namespace {
-
-constexpr UINT kGb18030 = 54936;
-
-}  // namespace
 
 std::string AnsiCodec::Decode(std::string_view bytes) const {
   if (bytes.empty()) return {};
@@ -24,13 +19,13 @@ EncodedText AnsiCodec::Encode(std::string_view utf8) const {
   const std::wstring wide = Widen(utf8);
   if (wide.empty()) return EncodedText::Encoded({});
   const int size = static_cast<int>(wide.size());
-  // UTF-8 and GB18030 hold every character, and Windows refuses the
-  // best-fit flag for them (for UTF-8 also the question whether a default
-  // character was used): the call would fail and give no text at all.
-  const bool unicode = codePage_ == CP_UTF8 || codePage_ == kGb18030;
-  const DWORD flags = unicode ? 0 : WC_NO_BEST_FIT_CHARS;
+  // UTF-8 holds every character, and Windows refuses both the best-fit flag
+  // and the question whether a default character was used for it: the call
+  // would fail and give no text at all.
+  const bool utf8Page = codePage_ == CP_UTF8;
+  const DWORD flags = utf8Page ? 0 : WC_NO_BEST_FIT_CHARS;
   BOOL lossy = FALSE;
-  BOOL* const usedDefault = unicode ? nullptr : &lossy;
+  BOOL* const usedDefault = utf8Page ? nullptr : &lossy;
   const int length =
       conversions_.fromWide(codePage_, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
   if (length <= 0) return EncodedText::Failed();
